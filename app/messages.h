@@ -1,0 +1,37 @@
+#pragma once
+// Every text the program shows in a message box, in one place.
+
+#include <string>
+
+namespace pelorin::app::messages {
+
+// Flags of MsgBox: buttons and icon.
+inline constexpr int kOkOnly = 0;
+inline constexpr int kOkCancel = 1;
+inline constexpr int kCritical = 16;
+inline constexpr int kWarning = 48;
+
+inline constexpr const char* kSecondCopy = "２重に起動しないで下さい";
+inline constexpr const char* kDuplicateCategory = "種類が重複しています";
+inline constexpr const char* kAddCategoryFirst = "種類から追加して下さい";
+inline constexpr const char* kWarningCaption = "警告";
+inline constexpr const char* kDeleteQuestion = "を削除していいですか？";
+
+// The settings file exists but cannot be read: the program ends untouched.
+inline constexpr const char* kSettingsUnreadable =
+    "設定.iniを読み込めないため終了します。\r\n"
+    "他のプログラムが使っていないか、読み取りが許可されているかを確かめて下さい";
+// A change of the settings file could not be written.
+inline constexpr const char* kSettingsNotWritten =
+    "設定.iniに書き込めませんでした。\r\n"
+    "変更は画面の上にだけあり、まだ保存されていません";
+// The settings file could not be read while a category was selected.
+inline constexpr const char* kSettingsNotReadNow =
+    "設定.iniを読み込めないため、種類を切り替えられません";
+
+std::string KaomojiFileUnreadable(const std::string& category, const std::string& file);
+std::string KaomojiFileDamaged(const std::string& category, const std::string& file);
+std::string KaomojiNotSaved(const std::string& category, const std::string& file);
+std::string KaomojiNotSavedQuit(const std::string& category, const std::string& file);
+
+}  // namespace pelorin::app::messages

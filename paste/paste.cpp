@@ -1,0 +1,50 @@
+// The paste: the focus back to the window the user typed in, the kaomoji on
+// the clipboard, Ctrl+V sent. The target is found in the stacking order: the
+// first window listed below the program's own entries.
+#include "app/form1.h"
+#include "paste/module1.h"
+
+namespace pelorin::app {
+
+namespace {
+constexpr const char* kDesktopTitle = "Program Manager";
+constexpr int kShiftOnly = 1;
+}  // namespace
+
+void Form1::Paste() {
+  platform_.SetTopmost(false);
+  platform_.ListReplaceAll(ListId::List1, {});
+  titleHandles_.clear();
+  platform_.ClearClipboard();
+  platform_.ActivateWindow(platform_.OwnWindow());
+  for (const platform::TopLevelWindow& window : platform_.TopLevelWindows()) {
+    CollectWindowTitle(*this, window);
+  }
+  if (platform_.MenuChecked(ID_FLONT)) platform_.SetTopmost(true);
+
+  const std::vector<std::string> titles = platform_.ListTexts(ListId::List1);
+  const int count = static_cast<int>(titles.size());
+  int target = 0;
+  while (target < count && titles[target] != kAppTitle) ++target;
+  // The program may be listed as one entry or as several of its caption.
+  while (target < count && titles[target] == kAppTitle) ++target;
+  // No window below the program's entries, or only the desktop: nothing to
+  // paste into. A target that cannot be activated, a clipboard that cannot
+  // be set and a keystroke not delivered all end the same way: a beep.
+  if (target >= count || titles[target] == kDesktopTitle ||
+      !platform_.ActivateWindow(titleHandles_[target])) {
+    platform_.Beep();
+    return;
+  }
+  int selected = platform_.ListSelected(ListId::List2);
+  std::string text = selected >= 0 ? platform_.ListText(ListId::List2, selected) : "";
+  const bool lineBreak = LastShift_ == kShiftOnly;
+  if (lineBreak) text += "\r\n";
+  if (!platform_.SetClipboardText(text) || !platform_.SendPasteKeystroke()) {
+    platform_.Beep();
+    return;
+  }
+  if (lineBreak) LastShift_ = 0;
+}
+
+}  // namespace pelorin::app

@@ -1,0 +1,19 @@
+#pragma once
+// FileSystem on std::filesystem: the one realisation of file access for both
+// platforms (the simulation wraps it with fault injection).
+
+#include "platform/file_system.h"
+
+namespace pelorin::platform {
+
+class StdFileSystem : public FileSystem {
+ public:
+  ReadResult ReadFile(const std::string& path) override;
+  FileResult WriteFileAtomic(const std::string& path, const std::string& bytes) override;
+  FileResult RenameFile(const std::string& from, const std::string& to) override;
+  FileResult DeleteFile(const std::string& path) override;
+  bool Exists(const std::string& path) override;
+  FileResult MakeDirectory(const std::string& path) override;
+};
+
+}  // namespace pelorin::platform

@@ -1,0 +1,20 @@
+// The category list in the settings file: SaveCategoryList and its reader.
+#include "app/form1.h"
+#include "store/window_state.h"
+
+namespace pelorin::app {
+
+void Form1::SaveCategoryList() {
+  const std::optional<std::string> joined =
+      store::JoinCategoryList(platform_.ListTexts(ListId::List3));
+  // No category: no value at all, which removes the key.
+  ReportSettingsWrite(settings_.Write("LIST", "LIST", joined));
+}
+
+std::vector<std::string> Form1::ReadCategoryList() {
+  const store::SettingsValue value = settings_.Read("LIST", "LIST");
+  if (!value.value) return {};
+  return store::ParseCategoryList(*value.value);
+}
+
+}  // namespace pelorin::app

@@ -1,0 +1,145 @@
+#include "store/kaomoji_file.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/text_codec.h"
+
+namespace pelorin::store {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+
+// Length of the well-formed UTF-8 character at `at` (Unicode's table 3-7:
+// no overlong forms, no surrogates, nothing above U+10FFFF), or 0 with
+// `*maximalPart` set to how many bytes one U+FFFD stands for.
+std::size_t Utf8CharLength(std::string_view text, std::size_t at, std::size_t* maximalPart) {
+  auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  unsigned char first = byte(at);
+  if (first < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;
+  if (first >= 0xC2 && first <= 0xDF) {
+    length = 2;
+  } else if (first >= 0xE0 && first <= 0xEF) {
+    length = 3;
+    if (first == 0xE0) low = 0xA0;
+    if (first == 0xED) high = 0x9F;
+  } else if (first >= 0xF0 && first <= 0xF4) {
+    length = 4;
+    if (first == 0xF0) low = 0x90;
+    if (first == 0xF4) high = 0x8F;
+  }
+  std::size_t valid = 1;
+  while (valid < length && at + valid < text.size()) {
+    unsigned char next = byte(at + valid);
+    if (next < low || next > high) break;
+    low = 0x80;
+    high = 0xBF;
+    ++valid;
+  }
+  if (length != 0 && valid == length) return length;
+  *maximalPart = valid;
+  return 0;
+}
+
+// Checks the text as UTF-8; `*hasNonAscii` tells whether any byte is >= 0x80.
+bool IsValidUtf8(std::string_view text, bool* hasNonAscii) {
+  *hasNonAscii = false;
+  std::size_t ignored = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    *hasNonAscii = true;
+    std::size_t length = Utf8CharLength(text, i, &ignored);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
+std::string RepairUtf8(std::string_view text) {
+  std::string repaired;
+  repaired.reserve(text.size() + 16);
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t bad = 0;
+    std::size_t length = Utf8CharLength(text, i, &bad);
+    if (length != 0) {
+      repaired.append(text.substr(i, length));
+      i += length;
+    } else {
+      repaired.append(kReplacement);
+      i += bad;
+    }
+  }
+  return repaired;
+}
+
+// The file's text as UTF-8, and how it was stored.
+KaomojiFileContent DecodeText(std::string_view bytes, std::string* text) {
+  KaomojiFileContent content;
+  bool hasNonAscii = false;
+  if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    std::string_view body = bytes.substr(kByteOrderMark.size());
+    bool valid = IsValidUtf8(body, &hasNonAscii);
+    content.encoding = valid ? KaomojiEncoding::Utf8WithMark : KaomojiEncoding::Damaged;
+    *text = valid ? std::string(body) : RepairUtf8(body);
+  } else if (IsValidUtf8(bytes, &hasNonAscii) && hasNonAscii) {
+    content.encoding = KaomojiEncoding::Utf8WithoutMark;
+    *text = std::string(bytes);
+  } else {
+    std::string raw(bytes);
+    if (std::optional<std::string> decoded = platform::DecodeCp932(raw)) {
+      content.encoding = KaomojiEncoding::Cp932;
+      *text = std::move(*decoded);
+    } else {
+      content.encoding = KaomojiEncoding::Damaged;
+      *text = platform::DecodeCp932Lossy(raw);
+    }
+  }
+  return content;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitKaomojiLines(std::string_view text) {
+  std::size_t lineEnds = 0;
+  for (char c : text) lineEnds += (c == '\r' || c == '\n') ? 1 : 0;
+  std::vector<std::string> lines;
+  lines.reserve(lineEnds + 1);
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+KaomojiFileContent ParseKaomojiFile(std::string_view bytes) {
+  std::string text;
+  KaomojiFileContent content = DecodeText(bytes, &text);
+  content.entries = SplitKaomojiLines(text);
+  return content;
+}
+
+std::string SerializeKaomojiFile(const std::vector<std::string>& entries) {
+  std::size_t size = 0;
+  for (const std::string& entry : entries) size += entry.size() + 2;
+  std::string text;
+  text.reserve(size + kByteOrderMark.size());
+  for (const std::string& entry : entries) text.append(entry).append("\r\n");
+  if (std::optional<std::string> bytes = platform::EncodeCp932(text)) return std::move(*bytes);
+  text.insert(0, kByteOrderMark);
+  return text;
+}
+
+}  // namespace pelorin::store
