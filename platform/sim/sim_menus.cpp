@@ -1,0 +1,80 @@
+#include "platform/sim/sim_menus.h"
+
+namespace pelorin::sim {
+
+using platform::MenuItemId;
+
+void SimMenus::Reset(std::span<const platform::MenuEntry> table) {
+  entries_.assign(table.begin(), table.end());
+  visible_.clear();
+  checked_.clear();
+  for (const platform::MenuEntry& entry : entries_) {
+    visible_.push_back(entry.visible);
+    checked_.push_back(entry.checked);
+  }
+}
+
+bool SimMenus::Contains(MenuItemId item) const {
+  return item >= 0 && static_cast<std::size_t>(item) < entries_.size();
+}
+
+const platform::MenuEntry& SimMenus::Entry(MenuItemId item) const {
+  return entries_.at(static_cast<std::size_t>(item));
+}
+
+bool SimMenus::Visible(MenuItemId item) const {
+  return Contains(item) && visible_[static_cast<std::size_t>(item)];
+}
+
+void SimMenus::SetVisible(MenuItemId item, bool visible) {
+  if (Contains(item)) visible_[static_cast<std::size_t>(item)] = visible;
+}
+
+bool SimMenus::Checked(MenuItemId item) const {
+  return Contains(item) && checked_[static_cast<std::size_t>(item)];
+}
+
+void SimMenus::SetChecked(MenuItemId item, bool checked) {
+  if (Contains(item)) checked_[static_cast<std::size_t>(item)] = checked;
+}
+
+bool SimMenus::BarShown() const {
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (entries_[i].parent == -1 && !entries_[i].popupOnly && visible_[i]) return true;
+  }
+  return false;
+}
+
+MenuItemId SimMenus::TopMenuOf(MenuItemId item) const {
+  // The table has no cycles; the bound only guards against a broken one.
+  for (std::size_t depth = 0; depth <= entries_.size() && Contains(item); ++depth) {
+    MenuItemId parent = Entry(item).parent;
+    if (parent == -1) return item;
+    item = parent;
+  }
+  return -1;
+}
+
+bool SimMenus::InContextMenu(MenuItemId item) const {
+  MenuItemId top = TopMenuOf(item);
+  return Contains(top) && Entry(top).popupOnly;
+}
+
+std::optional<std::string> SimMenus::WhyHidden(MenuItemId item) const {
+  for (std::size_t depth = 0; depth <= entries_.size() && Contains(item); ++depth) {
+    if (!Visible(item)) return std::string(Entry(item).name) + " is hidden";
+    item = Entry(item).parent;
+    if (item == -1) return std::nullopt;
+  }
+  return std::string("no such menu item");
+}
+
+std::vector<MenuItemId> SimMenus::VisibleChildren(MenuItemId menu) const {
+  std::vector<MenuItemId> children;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (entries_[i].parent == menu && visible_[i]) children.push_back(static_cast<MenuItemId>(i));
+  }
+  return children;
+}
+
+}  // namespace pelorin::sim

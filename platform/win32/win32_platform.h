@@ -1,0 +1,166 @@
+#pragma once
+// The real program's platform: one top-level window with three list boxes,
+// the menus built from the core's table, the dialogs, the desktop, the
+// clipboard and the keyboard, all on the Win32 API.
+//
+// Only user actions reach WindowEvents. Every operation the core calls runs
+// inside a QuietScope, which drops the WM_SIZE and LBN_SELCHANGE that the
+// operation itself causes (the core runs the handler itself).
+
+#include <windows.h>
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/std_file_system.h"
+#include "platform/win32/menu_tree.h"
+#include "platform/win32/unique.h"
+
+namespace pelorin::platform::win32 {
+
+inline constexpr wchar_t kWindowClass[] = L"PelorinForm1";
+inline constexpr wchar_t kCaption[] = L"Pelorin";
+
+class Win32Platform final : public Platform {
+ public:
+  explicit Win32Platform(HINSTANCE instance);
+  ~Win32Platform() override;
+  Win32Platform(const Win32Platform&) = delete;
+  Win32Platform& operator=(const Win32Platform&) = delete;
+
+  // Pumps messages until the window is gone. Returns the program's exit code.
+  int RunMessageLoop();
+
+  // window (main_window.cpp, window_geometry.cpp)
+  void CreateMainWindow(std::span<const MenuEntry> menus, WindowEvents& events) override;
+  Rect WindowRect() const override;
+  void SetWindowRect(const Rect& rect) override;
+  WindowState GetWindowState() const override;
+  void SetWindowState(WindowState state) override;
+  void SetTopmost(bool topmost) override;
+  bool IsTopmost() const override;
+  void ShowWindow() override;
+  bool IsWindowShown() const override;
+  FrameSizes GetFrameSizes() const override;
+  std::vector<Rect> Monitors() const override;
+  WindowHandle OwnWindow() const override;
+  void EndProgram() override;
+
+  // lists (list_boxes.cpp)
+  int ListCount(ListId list) const override;
+  std::string ListText(ListId list, int index) const override;
+  std::vector<std::string> ListTexts(ListId list) const override;
+  void ListInsert(ListId list, int index, const std::string& text) override;
+  void ListRemove(ListId list, int index) override;
+  void ListReplaceAll(ListId list, const std::vector<std::string>& texts) override;
+  int ListSelected(ListId list) const override;
+  void ListSelect(ListId list, int index) override;
+  Rect ListRect(ListId list) const override;
+  void SetListRect(ListId list, const Rect& rect) override;
+  void SetToolTip(const std::string& text) override;
+  std::string ToolTip() const override;
+
+  // menus (main_window.cpp)
+  bool MenuVisible(MenuItemId item) const override;
+  void SetMenuVisible(MenuItemId item, bool visible) override;
+  bool MenuChecked(MenuItemId item) const override;
+  void SetMenuChecked(MenuItemId item, bool checked) override;
+
+  // dialogs (dialogs.cpp)
+  int MsgBox(const std::string& text, int flags, const std::string& caption) override;
+  std::optional<std::string> InputBox(const std::string& prompt, const std::string& caption,
+                                      const std::string& defaultText, float left,
+                                      float top) override;
+  std::optional<MenuItemId> PopupMenu(MenuItemId popup) override;
+
+  // desktop, clipboard, keyboard (desktop.cpp, clipboard.cpp)
+  std::vector<TopLevelWindow> TopLevelWindows() const override;
+  bool ActivateWindow(WindowHandle window) override;
+  void Beep() override;
+  bool ClearClipboard() override;
+  bool SetClipboardText(const std::string& text) override;
+  bool SendPasteKeystroke() override;
+
+  // shell and application (application.cpp)
+  void ShellOpen(const std::string& target) override;
+  std::string AppFolder() const override;
+  bool AnotherCopyRunning() override;
+  FileSystem& Files() override { return files_; }
+
+ private:
+  // Drops the events caused by the platform's own operations while it lives.
+  class QuietScope {
+   public:
+    explicit QuietScope(const Win32Platform& platform) : platform_(platform) { ++platform_.quiet_; }
+    ~QuietScope() { --platform_.quiet_; }
+    QuietScope(const QuietScope&) = delete;
+    QuietScope& operator=(const QuietScope&) = delete;
+
+   private:
+    const Win32Platform& platform_;
+  };
+
+  // One press of the left button on a list, from button down to button up.
+  struct ClickGesture {
+    bool active = false;
+    bool doubleClick = false;  // started by the second press of a double click
+    bool inButtonUp = false;
+    int selectionAtStart = -1;
+  };
+
+  // main_window.cpp: creation and the window procedure.
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void RegisterWindowClass() const;
+  void CreateLists();
+  void CreateToolTip();
+  void ApplyFont();
+  void OnSize();
+  bool OnClose();
+  void OnCommand(WPARAM wParam, LPARAM lParam);
+  void OnListNotification(ListId list, int code);
+  void OnInitMenuPopup(HMENU popup);
+  void OnDpiChanged(UINT dpi, const RECT& suggested);
+  void OnActivate(WPARAM wParam);
+  void OnSetFocus();
+  void OnDestroy();
+  void AttachMenuBar();
+
+  // list_input.cpp: the list boxes' own messages, before the list handles them.
+  static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR id, DWORD_PTR data);
+  LRESULT HandleListMessage(ListId list, HWND window, UINT message, WPARAM wParam,
+                            LPARAM lParam);
+  bool OnListKeyDown(ListId list, HWND window, WPARAM key);
+  void OnListButtonDown(ListId list, HWND window, bool doubleClick);
+  void OnListButtonUp(ListId list, HWND window, LPARAM point);
+  void FinishClickGesture(ListId list, HWND window, bool releasedOnSelection);
+  void OnListKillFocus(ListId list, HWND next);
+
+  HWND ListWindow(ListId list) const;
+  std::optional<ListId> ListOf(HWND window) const;
+  UINT Dpi() const;
+  bool Quiet() const { return quiet_ > 0 || events_ == nullptr; }
+  Rect ChildRect(HWND child) const;
+
+  HINSTANCE instance_;
+  HWND window_ = nullptr;
+  std::array<HWND, 3> lists_{};
+  std::array<ClickGesture, 3> gestures_{};
+  UniqueWindow toolTip_;
+  UniqueFont font_;
+  MenuTree menus_;
+  WindowEvents* events_ = nullptr;
+  mutable int quiet_ = 0;
+  HWND lastFocus_ = nullptr;
+  std::string toolTipText_;
+  UniqueHandle instanceMutex_;
+  std::optional<bool> anotherCopy_;
+  StdFileSystem files_;
+};
+
+}  // namespace pelorin::platform::win32

@@ -1,0 +1,127 @@
+#pragma once
+// Scenario files (*.scn) -> scenarios -> typed commands. Standard library
+// only: the Windows runner builds this with MinGW and reuses it.
+//
+// Every command is checked against its signature when the file is parsed, so
+// a player can rely on the arguments below without checking them again:
+//
+//   file PATH TEXT               Text Text
+//   bytes PATH HEX               Text Bytes (possibly empty)
+//   mkdir / rmdir PATH           Text
+//   clipboard TEXT               Text
+//   windows TITLE...             Text...
+//   fail OP PATH                 Keyword(write|rename|delete|read) Text|Any
+//   click / dblclick LIST N      List Number(integer)
+//   key LIST CODE MASK           List Number Number
+//   rclick / focus LIST          List
+//   menu / open ITEM             Text
+//   activate TITLE               Text
+//   resize W H / move L T        Number Number
+//   answer input                 Keyword(ok|cancel) or Text
+//   answer msgbox                Keyword(ok|cancel)
+//   answer popup                 Keyword(dismiss) or Text (the item's name)
+//   expect LIST ...              List, then Keyword(empty) alone or Text...
+//   expect selected LIST N       List Number
+//   expect msgbox                Text|Any Text|Any Number|Any
+//   expect inputbox              Text|Any x3 [Keyword(at) Number|Any Number|Any]
+//   expect popup                 (Text|Any)...
+//   expect visible / checked     Text Keyword(yes|no)
+//   expect topmost / beep        Keyword(yes|no)
+//   expect geometry L T W H      Number x4
+//   expect state                 Keyword(normal|minimized|maximized)
+//   expect listheight/listwidth/listleft LIST X   List Number
+//   expect tooltip / active / opened / nofile     Text
+//   expect file PATH TEXT / pasted TITLE TEXT     Text Text
+//   expect bytes PATH HEX        Text Bytes
+//   expect ini SECTION KEY VALUE Text Text Text|Keyword(absent) [Keyword(in) Text]
+//   expect clipboard             Keyword(empty) or Text
+//   expect value CurrentFile     Text
+//   expect value LastShift       Number(integer)
+//   the rest                     no arguments
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pelorin::scenario {
+
+enum class ListName { List1 = 1, List2 = 2, List3 = 3 };
+
+enum class CommandKind {
+  // setup
+  File, Bytes, Mkdir, Rmdir, Running, Clipboard, Windows, Fail, Heal,
+  // program life
+  Start, Close, Restart, ExpectEnded, ExpectRunning,
+  // user actions
+  Click, DoubleClick, Key, RightClick, Menu, Open, Focus, Activate, Resize, Move,
+  Minimize, Maximize, Restore,
+  // answers
+  AnswerInput, AnswerMsgBox, AnswerPopup,
+  // expectations
+  ExpectList, ExpectSelected, ExpectMsgBox, ExpectInputBox, ExpectPopup, ExpectNoDialog,
+  ExpectVisible, ExpectChecked, ExpectTopmost, ExpectGeometry, ExpectState,
+  ExpectListHeight, ExpectListWidth, ExpectListLeft, ExpectTooltip, ExpectFile,
+  ExpectBytes, ExpectNoFile, ExpectIni, ExpectClipboard, ExpectPasted, ExpectNoPaste,
+  ExpectBeep, ExpectActive, ExpectOpened, ExpectCurrentFile, ExpectLastShift,
+};
+
+enum class ArgKind {
+  Text,     // a string (quoted, or a bare word that is no keyword)
+  Number,   // a decimal number
+  List,     // List1, List2 or List3
+  Keyword,  // a keyword of the command's signature, in text
+  Any,      // a bare *
+  Bytes,    // the bytes of a hex argument, in text
+};
+
+struct Arg {
+  ArgKind kind = ArgKind::Text;
+  std::string text;
+  double number = 0;
+  ListName list = ListName::List1;
+
+  bool Is(std::string_view keyword) const { return kind == ArgKind::Keyword && text == keyword; }
+  bool IsAny() const { return kind == ArgKind::Any; }
+  int Integer() const { return static_cast<int>(number); }
+};
+
+struct Command {
+  CommandKind kind = CommandKind::Start;
+  std::string name;    // the command's own words: "expect msgbox"
+  int line = 0;        // 1-based line in its file
+  std::string source;  // the line as written, without surrounding blanks
+  std::vector<Arg> args;
+};
+
+struct Scenario {
+  std::string name;
+  int line = 0;
+  std::vector<Command> commands;
+};
+
+struct ParseError {
+  int line = 0;  // 0: the file as a whole (it could not be read)
+  std::string why;
+};
+
+struct [[nodiscard]] ParseResult {
+  std::vector<Scenario> scenarios;
+  std::optional<ParseError> error;  // set: the file does not parse, nothing of it plays
+};
+
+// Parses the text of a whole scenario file (UTF-8; a leading byte-order mark
+// is skipped; LF or CR LF line ends).
+ParseResult ParseScenarios(std::string_view text);
+
+// Reads and parses a file.
+ParseResult ParseScenarioFile(const std::string& path);
+
+// Commands that only the simulated runner can play: fail, heal, expect
+// opened, expect value, expect List1. The Windows runner skips a scenario
+// that uses one.
+bool IsSimOnly(const Command& command);
+// The first command of the scenario that is sim only; nullptr when none is.
+const Command* FirstSimOnlyCommand(const Scenario& scenario);
+
+}  // namespace pelorin::scenario

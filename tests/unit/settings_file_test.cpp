@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "platform/std_file_system.h"
+#include "store/settings_file.h"
+#include "temp_folder.h"
+
+namespace pelorin::store {
+namespace {
+
+using testing_support::TempFolder;
+
+// Real files, with every call counted and faults on demand.
+class CountingFiles : public platform::StdFileSystem {
+ public:
+  platform::ReadResult ReadFile(const std::string& path) override {
+    ++reads;
+    if (unreadable) return {platform::ReadStatus::Unreadable, "", "locked"};
+    return StdFileSystem::ReadFile(path);
+  }
+  platform::FileResult WriteFileAtomic(const std::string& path, const std::string& bytes) override {
+    ++writes;
+    if (failWrites) return platform::FileResult::Fail("disk full");
+    return StdFileSystem::WriteFileAtomic(path, bytes);
+  }
+
+  int reads = 0;
+  int writes = 0;
+  bool unreadable = false;
+  bool failWrites = false;
+};
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  std::string Disk() const { return TempFolder::Contents(path_); }
+
+  TempFolder folder_;
+  std::string path_ = folder_.Path(kSettingsFileName);
+  CountingFiles files_;
+  SettingsFile settings_{files_, path_};
+};
+
+TEST_F(SettingsFileTest, AMissingFileReadsAsNoValueAndTheFirstWriteCreatesIt) {
+  SettingsValue missing = settings_.Read("LIST", "LIST");
+  EXPECT_TRUE(missing.readable);
+  EXPECT_EQ(missing.value, std::nullopt);
+  EXPECT_TRUE(settings_.Readable());
+  EXPECT_FALSE(std::filesystem::exists(TempFolder::Native(path_)));
+
+  EXPECT_TRUE(settings_.Write("LIST", "LIST", "A,").ok);
+  EXPECT_EQ(Disk(), "[LIST]\r\nLIST=A,\r\n");
+  EXPECT_EQ(settings_.Read("LIST", "LIST").value, "A,");
+}
+
+TEST_F(SettingsFileTest, StoresJapaneseAsCodePage932OnDisk) {
+  ASSERT_TRUE(settings_.Write("FILE", "顔文字", "顔文字.txt").ok);
+  EXPECT_EQ(Disk(), "[FILE]\r\n\x8A\xE7\x95\xB6\x8E\x9A=\x8A\xE7\x95\xB6\x8E\x9A.txt\r\n");
+  EXPECT_EQ(settings_.Read("FILE", "顔文字").value, "顔文字.txt");
+}
+
+TEST_F(SettingsFileTest, ReadsTheExampleFileWrittenByHand) {
+  TempFolder::Put(path_,
+                  "[LIST]\r\nLIST=A,B,\r\n[FILE]\r\nA=A.txt\r\nB=B.txt\r\n"
+                  "[DATA]\r\nSTATE=1,300,450,990,975,True,False\r\n");
+  EXPECT_EQ(settings_.Read("LIST", "LIST").value, "A,B,");
+  EXPECT_EQ(settings_.Read("FILE", "b").value, "B.txt");
+  EXPECT_EQ(settings_.Read("DATA", "STATE").value, "1,300,450,990,975,True,False");
+}
+
+TEST_F(SettingsFileTest, EveryReadReadsTheFileOnceAndEveryChangeReadsAndWritesOnce) {
+  ASSERT_TRUE(settings_.Write("FILE", "A", "A.txt").ok);
+  EXPECT_EQ(files_.reads, 1);
+  EXPECT_EQ(files_.writes, 1);
+  // Nothing is cached: a change made behind the program's back is seen.
+  TempFolder::Put(path_, "[FILE]\r\nA=edited.txt\r\n");
+  EXPECT_EQ(settings_.Read("FILE", "A").value, "edited.txt");
+  EXPECT_EQ(files_.reads, 2);
+  EXPECT_EQ(files_.writes, 1);
+}
+
+TEST_F(SettingsFileTest, KeysDifferingInSpacesStayApart) {
+  ASSERT_TRUE(settings_.Write("FILE", "A", "A.txt").ok);
+  ASSERT_TRUE(settings_.Write("FILE", " A", " A.txt").ok);
+  ASSERT_TRUE(settings_.Write("FILE", "A ", "A .txt").ok);
+  EXPECT_EQ(settings_.Read("FILE", "A").value, "A.txt");
+  EXPECT_EQ(settings_.Read("FILE", " A").value, " A.txt");
+  EXPECT_EQ(settings_.Read("FILE", "A ").value, "A .txt");
+  ASSERT_TRUE(settings_.Write("FILE", " A", std::nullopt).ok);
+  EXPECT_EQ(settings_.Read("FILE", " A").value, std::nullopt);
+  EXPECT_EQ(settings_.Read("FILE", "A").value, "A.txt");
+}
+
+TEST_F(SettingsFileTest, ALongCategoryListReadsBackWhole) {
+  std::string list;
+  for (int i = 0; i < 40; ++i) list += "カテゴリ" + std::to_string(i) + ",";
+  ASSERT_GT(list.size(), 255u);
+  ASSERT_TRUE(settings_.Write("LIST", "LIST", list).ok);
+  EXPECT_EQ(settings_.Read("LIST", "LIST").value, list);
+}
+
+TEST_F(SettingsFileTest, RemovingAKeyKeepsTheOtherLines) {
+  TempFolder::Put(path_, "; mine\n[FILE]\nA=A.txt\nB=B.txt\n");
+  ASSERT_TRUE(settings_.Write("FILE", "A", std::nullopt).ok);
+  EXPECT_EQ(Disk(), "; mine\r\n[FILE]\r\nB=B.txt\r\n");
+}
+
+TEST_F(SettingsFileTest, RemovingFromAMissingFileCreatesNoFile) {
+  EXPECT_TRUE(settings_.Write("LIST", "LIST", std::nullopt).ok);
+  EXPECT_FALSE(std::filesystem::exists(TempFolder::Native(path_)));
+  EXPECT_EQ(files_.writes, 0);
+}
+
+TEST_F(SettingsFileTest, AnUnreadableFileIsReportedAndNeverWritten) {
+  TempFolder::Put(path_, "[LIST]\r\nLIST=A,\r\n");
+  files_.unreadable = true;
+  SettingsValue value = settings_.Read("LIST", "LIST");
+  EXPECT_FALSE(value.readable);
+  EXPECT_EQ(value.error, "locked");
+  std::string error;
+  EXPECT_FALSE(settings_.Readable(&error));
+  EXPECT_EQ(error, "locked");
+  SettingsWrite write = settings_.Write("LIST", "LIST", std::nullopt);
+  EXPECT_FALSE(write.ok);
+  EXPECT_NE(write.error.find("locked"), std::string::npos);
+  EXPECT_EQ(files_.writes, 0);
+  EXPECT_EQ(Disk(), "[LIST]\r\nLIST=A,\r\n");
+}
+
+TEST_F(SettingsFileTest, AFolderInTheFilesPlaceIsUnreadable) {
+  std::filesystem::create_directory(TempFolder::Native(path_));
+  EXPECT_FALSE(settings_.Read("LIST", "LIST").readable);
+  EXPECT_FALSE(settings_.Readable());
+  EXPECT_FALSE(settings_.Write("LIST", "LIST", "A,").ok);
+  EXPECT_EQ(files_.writes, 0);
+}
+
+TEST_F(SettingsFileTest, AFailedWriteIsReportedWithItsReason) {
+  files_.failWrites = true;
+  SettingsWrite write = settings_.Write("LIST", "LIST", "A,");
+  EXPECT_FALSE(write.ok);
+  EXPECT_EQ(write.error, "disk full");
+}
+
+TEST_F(SettingsFileTest, RefusesTextTheFileCannotHold) {
+  ASSERT_TRUE(settings_.Write("FILE", "A", "A.txt").ok);
+  const std::string before = Disk();
+  EXPECT_FALSE(settings_.Write("FILE", "〜", "x.txt").ok);     // U+301C
+  EXPECT_FALSE(settings_.Write("FILE", "B", "♡.txt").ok);
+  EXPECT_FALSE(settings_.Write("FILE", "a=b", "a=b.txt").ok);
+  EXPECT_FALSE(settings_.Write("FILE", "B", "two\r\nlines").ok);
+  EXPECT_FALSE(settings_.Write("FILE", "[B]", "[B].txt").ok);
+  EXPECT_EQ(Disk(), before);
+  EXPECT_EQ(files_.writes, 1);
+  SettingsValue value = settings_.Read("FILE", "〜");
+  EXPECT_TRUE(value.readable);
+  EXPECT_EQ(value.value, std::nullopt);
+}
+
+TEST_F(SettingsFileTest, BytesThatAreNotCodePage932ReadAsReplacementCharacters) {
+  TempFolder::Put(path_, "[FILE]\r\nA=\x85\x40.txt\r\n");
+  EXPECT_EQ(settings_.Read("FILE", "A").value, "\xEF\xBF\xBD@.txt");
+}
+
+TEST_F(SettingsFileTest, LeavesNoTemporaryFileBehind) {
+  ASSERT_TRUE(settings_.Write("LIST", "LIST", "A,").ok);
+  ASSERT_TRUE(settings_.Write("FILE", "A", "A.txt").ok);
+  EXPECT_EQ(folder_.Listing(), std::string(kSettingsFileName) + ";");
+}
+
+}  // namespace
+}  // namespace pelorin::store
