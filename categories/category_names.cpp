@@ -3,27 +3,29 @@
 #include "categories/category_messages.h"
 #include "platform/text_codec.h"
 #include "store/file_names.h"
+#include "store/profile_document.h"
 
 namespace pelorin::categories {
 namespace {
 
 constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
+constexpr char32_t kInvalid = 0xFFFFFFFF;
 
 // Decodes one UTF-8 sequence at `pos` (advancing it); invalid bytes give
-// U+FFFD and advance by one, so folding never loses or invents bytes' order.
+// kInvalid and advance by one.
 char32_t NextCodePoint(std::string_view s, size_t& pos) {
   const auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
   const unsigned char lead = byte(pos);
   int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
   if (length == 0 || pos + length > s.size()) {
     ++pos;
-    return 0xFFFD;
+    return kInvalid;
   }
   char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
   for (int i = 1; i < length; ++i) {
     if ((byte(pos + i) & 0xC0) != 0x80) {
       ++pos;
-      return 0xFFFD;
+      return kInvalid;
     }
     cp = (cp << 6) | (byte(pos + i) & 0x3F);
   }
@@ -84,18 +86,27 @@ bool IsBlank(std::string_view text) {
 std::string FoldCase(std::string_view utf8) {
   std::string folded;
   folded.reserve(utf8.size());
-  for (size_t pos = 0; pos < utf8.size();) AppendUtf8(folded, FoldCodePoint(NextCodePoint(utf8, pos)));
+  for (size_t pos = 0; pos < utf8.size();) {
+    const size_t start = pos;
+    const char32_t cp = NextCodePoint(utf8, pos);
+    // Invalid bytes are kept as they are, so two different names never fold
+    // into the same one.
+    if (cp == kInvalid) {
+      folded += utf8[start];
+    } else {
+      AppendUtf8(folded, FoldCodePoint(cp));
+    }
+  }
   return folded;
 }
 
 std::optional<std::string> RefusalOf(const std::string& name,
                                      const std::vector<std::string>& others) {
   if (HasForbiddenCharacter(name)) return kNameBadCharacter;
-  if (name.front() == '[' || name.front() == ';' || name.find('=') != std::string::npos) {
-    return kNameBadForSettings;
-  }
   if (store::IsDeviceName(name)) return kNameReserved;
   if (!platform::IsCp932Representable(name)) return kNameNotCp932;
+  // The same rule the settings file keeps for its keys, on the stored bytes.
+  if (!store::IsStorableKey(*platform::EncodeCp932(name))) return kNameBadForSettings;
   const std::string folded = FoldCase(name);
   for (const std::string& other : others) {
     if (FoldCase(other) == folded) return kNameDiffersOnlyInCase;

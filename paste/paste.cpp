@@ -24,10 +24,13 @@ void Form1::Paste() {
 
   const std::vector<std::string> titles = platform_.ListTexts(ListId::List1);
   const int count = static_cast<int>(titles.size());
-  int target = 0;
-  while (target < count && titles[target] != kAppTitle) ++target;
-  // The program may be listed as one entry or as several of its caption.
-  while (target < count && titles[target] == kAppTitle) ++target;
+  int first = 0;
+  while (first < count && titles[first] != kAppTitle) ++first;
+  // The target is the first entry below the program's own: the first entry of
+  // its caption, and any of the program's own windows right below it. Another
+  // program's window of the same caption there is a target like any other.
+  int target = first + 1;
+  while (target < count && titleHandles_[target] == platform_.OwnWindow()) ++target;
   // No window below the program's entries, or only the desktop: nothing to
   // paste into. A target that cannot be activated, a clipboard that cannot
   // be set and a keystroke not delivered all end the same way: a beep.

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ios>
-#include <iterator>
+#include <optional>
 #include <random>
 #include <string>
 #include <system_error>
@@ -50,10 +50,12 @@ std::string TemporaryNameFor(const std::string& path) {
 FileResult WriteWhole(const fs::path& path, const std::string& shown, const std::string& bytes) {
   errno = 0;
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return FileResult::Fail(Describe("cannot create a temporary file for", shown, LastError()));
+  if (!out)
+    return FileResult::Fail(Describe("cannot create a temporary file for", shown, LastError()));
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
-  if (out.fail()) return FileResult::Fail(Describe("cannot write a temporary file for", shown, LastError()));
+  if (out.fail())
+    return FileResult::Fail(Describe("cannot write a temporary file for", shown, LastError()));
   return FileResult::Ok();
 }
 
@@ -64,11 +66,13 @@ FileResult FlushToDisk(const fs::path& path, const std::string& shown) {
 #if defined(_POSIX_VERSION)
   // fsync flushes the file, not the descriptor: a read-only one will do.
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return FileResult::Fail(Describe("cannot flush the temporary file for", shown, LastError()));
+  if (fd < 0)
+    return FileResult::Fail(Describe("cannot flush the temporary file for", shown, LastError()));
   bool flushed = ::fsync(fd) == 0;
   std::error_code error = LastError();
   ::close(fd);
-  if (!flushed) return FileResult::Fail(Describe("cannot flush the temporary file for", shown, error));
+  if (!flushed)
+    return FileResult::Fail(Describe("cannot flush the temporary file for", shown, error));
 #else
   (void)path;
   (void)shown;
@@ -92,6 +96,19 @@ FileResult ReplaceTarget(const fs::path& from, const fs::path& to, const std::st
   }
 #endif
   return FileResult::Ok();
+}
+
+std::optional<std::string> ReadAll(std::ifstream& in, const fs::path& path) {
+  std::string bytes;
+  std::error_code sizeError;
+  std::uintmax_t size = fs::file_size(path, sizeError);
+  if (!sizeError) bytes.reserve(static_cast<std::size_t>(size));
+  char chunk[1 << 16];
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+    bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+  }
+  if (in.bad()) return std::nullopt;
+  return bytes;
 }
 
 }  // namespace
@@ -120,13 +137,13 @@ ReadResult StdFileSystem::ReadFile(const std::string& path) {
     result.error = Describe("cannot open", path, LastError());
     return result;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
+  std::optional<std::string> bytes = ReadAll(in, target);
+  if (!bytes) {
     result.error = Describe("cannot read", path, LastError());
     return result;
   }
   result.status = ReadStatus::Ok;
-  result.bytes = std::move(bytes);
+  result.bytes = std::move(*bytes);
   return result;
 }
 
@@ -164,8 +181,10 @@ FileResult StdFileSystem::DeleteFile(const std::string& path) {
   if (status.type() == fs::file_type::not_found) {
     return FileResult::Fail("cannot delete " + path + ": no such file");
   }
-  if (fs::is_directory(status)) return FileResult::Fail("cannot delete " + path + ": it is a folder");
-  if (!fs::remove(target, error) || error) return FileResult::Fail(Describe("cannot delete", path, error));
+  if (fs::is_directory(status))
+    return FileResult::Fail("cannot delete " + path + ": it is a folder");
+  if (!fs::remove(target, error) || error)
+    return FileResult::Fail(Describe("cannot delete", path, error));
   return FileResult::Ok();
 }
 

@@ -16,7 +16,9 @@
 //   are written as bytes that read back as another character). Windows refuses
 //   them; the round-trip check in EncodeCp932 refuses them too.
 // - It lacks Windows' five single bytes 0x80 <-> U+0080, 0xA0 <-> U+F8F0 and
-//   0xFD, 0xFE, 0xFF <-> U+F8F1..U+F8F3; they are added around iconv.
+//   0xFD, 0xFE, 0xFF <-> U+F8F1..U+F8F3; they are added around iconv. (Wine
+//   8 knows only 0x80 of them, so files holding the others read differently
+//   there than on Windows and here.)
 
 namespace pelorin::platform {
 namespace {
@@ -39,18 +41,18 @@ class Iconv {
   // EILSEQ (invalid or unmappable) or EINVAL (incomplete at the end).
   int Convert(const char*& in, std::size_t& inLeft, std::string& out) {
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    // Through a fixed buffer: the work for each failing sequence stays small
+    // however long the text (a damaged file may fail at every other byte).
+    char chunk[8192];
     while (inLeft > 0) {
-      std::size_t used = out.size();
-      out.resize(used + inLeft * 3 + 16);
-      char* outPtr = out.data() + used;
-      std::size_t outLeft = out.size() - used;
+      char* outPtr = chunk;
+      std::size_t outLeft = sizeof chunk;
       char* inPtr = const_cast<char*>(in);  // iconv's signature is not const
       std::size_t result = iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft);
       int error = result == static_cast<std::size_t>(-1) ? errno : 0;
       in = inPtr;
-      out.resize(static_cast<std::size_t>(outPtr - out.data()));
-      if (error == 0) return 0;
-      if (error != E2BIG) return error;
+      out.append(chunk, static_cast<std::size_t>(outPtr - chunk));
+      if (error != 0 && error != E2BIG) return error;
     }
     return 0;
   }
@@ -74,12 +76,18 @@ Iconv& Encoder() {
 // Windows' single bytes that glibc lacks, as UTF-8; nullptr for the others.
 const char* ExtraByteAsUtf8(unsigned char byte) {
   switch (byte) {
-    case 0x80: return "\xC2\x80";
-    case 0xA0: return "\xEF\xA3\xB0";
-    case 0xFD: return "\xEF\xA3\xB1";
-    case 0xFE: return "\xEF\xA3\xB2";
-    case 0xFF: return "\xEF\xA3\xB3";
-    default: return nullptr;
+    case 0x80:
+      return "\xC2\x80";
+    case 0xA0:
+      return "\xEF\xA3\xB0";
+    case 0xFD:
+      return "\xEF\xA3\xB1";
+    case 0xFE:
+      return "\xEF\xA3\xB2";
+    case 0xFF:
+      return "\xEF\xA3\xB3";
+    default:
+      return nullptr;
   }
 }
 
@@ -92,18 +100,6 @@ unsigned char ExtraByteFor(const char* utf8, std::size_t left) {
     return kBytes[u[2] - 0xB0];
   }
   return 0;
-}
-
-bool IsLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-// How many bytes one U+FFFD replaces at an invalid sequence. An ASCII byte
-// after a lead byte is kept, so a broken character never swallows a line end.
-std::size_t InvalidLength(const char* at, std::size_t left) {
-  const auto* u = reinterpret_cast<const unsigned char*>(at);
-  if (IsLeadByte(u[0]) && left >= 2 && u[1] >= 0x80) return 2;
-  return 1;
 }
 
 std::optional<std::string> Decode(const std::string& bytes, bool lossy) {
@@ -121,10 +117,12 @@ std::optional<std::string> Decode(const std::string& bytes, bool lossy) {
       continue;
     }
     if (!lossy) return std::nullopt;
-    std::size_t skip = InvalidLength(in, left);
+    // One U+FFFD for the one byte that cannot start a character; reading goes
+    // on with the next byte, so a broken pair never swallows a line end or
+    // the character after it. The Win32 codec replaces the same way.
     out += kReplacement;
-    in += skip;
-    left -= skip;
+    ++in;
+    --left;
   }
   return out;
 }
@@ -158,17 +156,13 @@ std::optional<std::string> EncodeCp932(const std::string& utf8) {
   return bytes;
 }
 
-std::optional<std::string> DecodeCp932(const std::string& bytes) {
-  return Decode(bytes, false);
-}
+std::optional<std::string> DecodeCp932(const std::string& bytes) { return Decode(bytes, false); }
 
 std::string DecodeCp932Lossy(const std::string& bytes) {
   // Only a missing iconv module makes a lossy decoding fail.
   return Decode(bytes, true).value_or(std::string());
 }
 
-bool IsCp932Representable(const std::string& utf8) {
-  return EncodeCp932(utf8).has_value();
-}
+bool IsCp932Representable(const std::string& utf8) { return EncodeCp932(utf8).has_value(); }
 
 }  // namespace pelorin::platform

@@ -19,13 +19,20 @@ std::string FormatTwips(float value) {
 
 std::string DescribeAnswer(const Answer& answer) {
   switch (answer.kind) {
-    case AnswerKind::InputText: return "answer input " + Quote(answer.text);
-    case AnswerKind::InputOk: return "answer input ok";
-    case AnswerKind::InputCancel: return "answer input cancel";
-    case AnswerKind::MsgBoxOk: return "answer msgbox ok";
-    case AnswerKind::MsgBoxCancel: return "answer msgbox cancel";
-    case AnswerKind::PopupItem: return "answer popup " + answer.text;
-    case AnswerKind::PopupDismiss: return "answer popup dismiss";
+    case AnswerKind::InputText:
+      return "answer input " + Quote(answer.text);
+    case AnswerKind::InputOk:
+      return "answer input ok";
+    case AnswerKind::InputCancel:
+      return "answer input cancel";
+    case AnswerKind::MsgBoxOk:
+      return "answer msgbox ok";
+    case AnswerKind::MsgBoxCancel:
+      return "answer msgbox cancel";
+    case AnswerKind::PopupItem:
+      return "answer popup " + answer.text;
+    case AnswerKind::PopupDismiss:
+      return "answer popup dismiss";
   }
   return "an answer";
 }
@@ -42,11 +49,21 @@ std::string Quote(const std::string& text) {
   std::string quoted = "\"";
   for (char c : text) {
     switch (c) {
-      case '\\': quoted += "\\\\"; break;
-      case '"': quoted += "\\\""; break;
-      case '\r': quoted += "\\r"; break;
-      case '\n': quoted += "\\n"; break;
-      case '\t': quoted += "\\t"; break;
+      case '\\':
+        quoted += "\\\\";
+        break;
+      case '"':
+        quoted += "\\\"";
+        break;
+      case '\r':
+        quoted += "\\r";
+        break;
+      case '\n':
+        quoted += "\\n";
+        break;
+      case '\t':
+        quoted += "\\t";
+        break;
       default:
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
           char buffer[8];
@@ -65,8 +82,8 @@ std::string DialogRecord::Describe() const {
     case DialogKind::MsgBox:
       return "message box " + Quote(text) + " " + Quote(caption) + " " + std::to_string(flags);
     case DialogKind::InputBox:
-      return "input box " + Quote(text) + " " + Quote(caption) + " " + Quote(defaultText) +
-             " at " + FormatTwips(left) + " " + FormatTwips(top);
+      return "input box " + Quote(text) + " " + Quote(caption) + " " + Quote(defaultText) + " at " +
+             FormatTwips(left) + " " + FormatTwips(top);
     case DialogKind::Popup: {
       std::string described = "context menu";
       for (const std::string& item : items) described += " " + (item == "-" ? item : Quote(item));
@@ -99,8 +116,7 @@ int SimDialogs::MsgBox(const std::string& text, int flags, const std::string& ca
   if (!answer) return HasCancelButton(flags) ? platform::kMsgBoxCancel : platform::kMsgBoxOk;
   if (answer->kind == AnswerKind::MsgBoxCancel) {
     if (HasCancelButton(flags)) return platform::kMsgBoxCancel;
-    failures_.push_back("answer msgbox cancel: the " + record.Describe() +
-                        " has no Cancel button");
+    failures_.push_back("answer msgbox cancel: the " + record.Describe() + " has no Cancel button");
   }
   return platform::kMsgBoxOk;
 }
@@ -109,8 +125,8 @@ std::optional<std::string> SimDialogs::InputBox(const std::string& prompt,
                                                 const std::string& caption,
                                                 const std::string& defaultText, float left,
                                                 float top) {
-  DialogRecord record{DialogKind::InputBox, prompt, ShownCaption(caption), 0, defaultText, left,
-                      top, {}};
+  DialogRecord record{
+      DialogKind::InputBox, prompt, ShownCaption(caption), 0, defaultText, left, top, {}};
   log_.push_back(record);
   std::optional<Answer> answer = Take(record, AnswerKind::InputText, AnswerKind::InputCancel);
   if (!answer || answer->kind == AnswerKind::InputCancel) return std::nullopt;
@@ -122,7 +138,10 @@ std::optional<platform::MenuItemId> SimDialogs::Popup(platform::MenuItemId popup
   DialogRecord record;
   record.kind = DialogKind::Popup;
   std::vector<platform::MenuItemId> shown = menus.VisibleChildren(popup);
-  for (platform::MenuItemId item : shown) record.items.push_back(menus.Entry(item).caption);
+  for (platform::MenuItemId item : shown) {
+    const platform::MenuEntry& entry = menus.Entry(item);
+    record.items.push_back(entry.separator ? "-" : entry.caption);
+  }
   log_.push_back(record);
   std::optional<Answer> answer = Take(record, AnswerKind::PopupItem, AnswerKind::PopupDismiss);
   if (!answer || answer->kind == AnswerKind::PopupDismiss) return std::nullopt;

@@ -15,12 +15,12 @@
 namespace pelorin::sim {
 
 enum class AnswerKind {
-  InputText,     // type `text` over the default, then OK
-  InputOk,       // OK with the default unchanged
+  InputText,  // type `text` over the default, then OK
+  InputOk,    // OK with the default unchanged
   InputCancel,
   MsgBoxOk,
   MsgBoxCancel,
-  PopupItem,     // click `item`
+  PopupItem,  // click `item`
   PopupDismiss,
 };
 

@@ -135,9 +135,9 @@ class Win32Platform final : public Platform {
                                    UINT_PTR id, DWORD_PTR data);
   LRESULT HandleListMessage(ListId list, HWND window, UINT message, WPARAM wParam,
                             LPARAM lParam);
-  bool OnListKeyDown(ListId list, HWND window, WPARAM key);
+  bool OnListKeyDown(ListId list, HWND window, UINT message, WPARAM key);
   void OnListButtonDown(ListId list, HWND window, bool doubleClick);
-  void OnListButtonUp(ListId list, HWND window, LPARAM point);
+  void OnListButtonUp(ListId list, HWND window, WPARAM wParam, LPARAM lParam);
   void FinishClickGesture(ListId list, HWND window, bool releasedOnSelection);
   void OnListKillFocus(ListId list, HWND next);
 
@@ -156,6 +156,8 @@ class Win32Platform final : public Platform {
   MenuTree menus_;
   WindowEvents* events_ = nullptr;
   mutable int quiet_ = 0;
+  bool quitPosted_ = false;
+  UINT fontDpi_ = 96;  // the DPI the font and the list geometry were made for
   HWND lastFocus_ = nullptr;
   std::string toolTipText_;
   UniqueHandle instanceMutex_;

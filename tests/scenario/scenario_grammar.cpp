@@ -82,8 +82,8 @@ constexpr Entry kCommands[] = {
     {"expect", K::ExpectList, "list empty|text+"},
 };
 
-constexpr std::string_view kReserved[] = {"ok", "cancel", "dismiss", "empty", "absent",
-                                          "yes", "no", "at", "in", "*"};
+constexpr std::string_view kReserved[] = {"ok",  "cancel", "dismiss", "empty", "absent",
+                                          "yes", "no",     "at",      "in",    "*"};
 
 enum class Repeat { One, ZeroOrMore, OneOrMore };
 
@@ -145,8 +145,8 @@ bool IsReserved(std::string_view text) {
 bool ParseNumber(std::string_view text, bool wholeOnly, double& value) {
   if (text.starts_with("+")) text.remove_prefix(1);
   if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text.back())))) return false;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                      std::chars_format::fixed);
+  auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
   if (error != std::errc() || end != text.data() + text.size()) return false;
   if (!std::isfinite(value)) return false;
   if (wholeOnly && (value != std::floor(value) || std::fabs(value) > 2147483647.0)) return false;
@@ -214,7 +214,8 @@ std::string MatchHex(const std::vector<Word>& words, std::size_t first, std::vec
   arg.kind = ArgKind::Bytes;
   for (std::size_t i = first; i < words.size(); ++i) {
     std::string_view digits = words[i].text;
-    if (digits.size() % 2 != 0) return "hex bytes come in pairs of digits, found '" + words[i].text + "'";
+    if (digits.size() % 2 != 0)
+      return "hex bytes come in pairs of digits, found '" + words[i].text + "'";
     for (std::size_t k = 0; k < digits.size(); k += 2) {
       unsigned value = 0;
       auto [end, error] = std::from_chars(digits.data() + k, digits.data() + k + 2, value, 16);
@@ -294,8 +295,8 @@ std::string MatchCommand(const std::vector<Word>& words, Command& command) {
     command.kind = entry.kind;
     command.name = entry.name;
     command.args.clear();
-    std::string why = MatchArguments(ParseSignature(entry.signature), words, nameLength,
-                                     command.args);
+    std::string why =
+        MatchArguments(ParseSignature(entry.signature), words, nameLength, command.args);
     if (why.empty() && entry.kind == K::ExpectList) why = CheckListExpectation(command.args);
     return why.empty() ? why : command.name + ": " + why;
   }

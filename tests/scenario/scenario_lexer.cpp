@@ -35,13 +35,24 @@ std::size_t ResolveEscape(std::string_view line, std::size_t pos, std::string& o
   }
   char kind = line[pos + 1];
   switch (kind) {
-    case '\\': out += '\\'; return pos + 2;
-    case '"': out += '"'; return pos + 2;
-    case 'r': out += '\r'; return pos + 2;
-    case 'n': out += '\n'; return pos + 2;
-    case 't': out += '\t'; return pos + 2;
+    case '\\':
+      out += '\\';
+      return pos + 2;
+    case '"':
+      out += '"';
+      return pos + 2;
+    case 'r':
+      out += '\r';
+      return pos + 2;
+    case 'n':
+      out += '\n';
+      return pos + 2;
+    case 't':
+      out += '\t';
+      return pos + 2;
     case 'u':
-    case 'U': break;
+    case 'U':
+      break;
     default:
       error = std::string("unknown escape \\") + kind;
       return 0;

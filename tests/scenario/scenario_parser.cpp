@@ -54,7 +54,8 @@ ParseResult ParseScenarios(std::string_view text) {
       return result;
     }
   }
-  if (result.scenarios.empty()) result.error = ParseError{lineNumber > 0 ? lineNumber : 1, "no scenario in the file"};
+  if (result.scenarios.empty())
+    result.error = ParseError{lineNumber > 0 ? lineNumber : 1, "no scenario in the file"};
   return result;
 }
 

@@ -1,3 +1,5 @@
+#include "store/kaomoji_file.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "platform/text_codec.h"
-#include "store/kaomoji_file.h"
 
 namespace pelorin::store {
 namespace {

@@ -1,9 +1,9 @@
+#include "store/profile_document.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
-
-#include "store/profile_document.h"
 
 namespace pelorin::store {
 namespace {
@@ -100,7 +100,8 @@ TEST(ProfileDocument, CommentsAndBlankLinesAreKeptAndNeverKeys) {
 }
 
 TEST(ProfileDocument, TheFirstSectionAndTheFirstKeyWin) {
-  ProfileDocument document = ProfileDocument::Parse("[S]\r\nk=1\r\nk=2\r\n[T]\r\n[s]\r\nk=3\r\nj=4\r\n");
+  ProfileDocument document =
+      ProfileDocument::Parse("[S]\r\nk=1\r\nk=2\r\n[T]\r\n[s]\r\nk=3\r\nj=4\r\n");
   EXPECT_EQ(document.Get("S", "k"), "1");
   EXPECT_EQ(document.Get("S", "j"), std::nullopt);
   document.Set("S", "k", "5");
@@ -153,7 +154,8 @@ TEST(ProfileDocument, KeepsALongValueWhole) {
 }
 
 TEST(ProfileDocument, RoundTripsThroughChangesAndRereading) {
-  ProfileDocument document = ProfileDocument::Parse("; kept\n[LIST]\nLIST=A,B,\n[FILE]\nA=A.txt\nB=B.txt\n");
+  ProfileDocument document =
+      ProfileDocument::Parse("; kept\n[LIST]\nLIST=A,B,\n[FILE]\nA=A.txt\nB=B.txt\n");
   document.Set("FILE", "A", std::nullopt);
   document.Set("FILE", "\x83\x4A", "\x83\x4A.txt");
   document.Set("LIST", "LIST", "B,\x83\x4A,");

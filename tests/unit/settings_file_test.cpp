@@ -1,3 +1,5 @@
+#include "store/settings_file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,7 +7,6 @@
 #include <string>
 
 #include "platform/std_file_system.h"
-#include "store/settings_file.h"
 #include "temp_folder.h"
 
 namespace pelorin::store {
@@ -147,7 +148,7 @@ TEST_F(SettingsFileTest, AFailedWriteIsReportedWithItsReason) {
 TEST_F(SettingsFileTest, RefusesTextTheFileCannotHold) {
   ASSERT_TRUE(settings_.Write("FILE", "A", "A.txt").ok);
   const std::string before = Disk();
-  EXPECT_FALSE(settings_.Write("FILE", "〜", "x.txt").ok);     // U+301C
+  EXPECT_FALSE(settings_.Write("FILE", "〜", "x.txt").ok);  // U+301C
   EXPECT_FALSE(settings_.Write("FILE", "B", "♡.txt").ok);
   EXPECT_FALSE(settings_.Write("FILE", "a=b", "a=b.txt").ok);
   EXPECT_FALSE(settings_.Write("FILE", "B", "two\r\nlines").ok);

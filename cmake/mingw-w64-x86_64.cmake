@@ -1,0 +1,17 @@
+# Cross-compiles the Windows program with MinGW-w64 on Linux:
+#   cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+# The -posix compiler is the one with std::thread and std::mutex.
+
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(PELORIN_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${PELORIN_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${PELORIN_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${PELORIN_MINGW_PREFIX}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${PELORIN_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)

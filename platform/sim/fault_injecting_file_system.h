@@ -1,0 +1,61 @@
+#pragma once
+// A FileSystem that passes every call to another one, except those it is
+// told to fail, as a full or read-only disk (or a locked file) would. Paths
+// in the rules are relative to a root folder with '/' separators; "*"
+// stands for every path.
+//
+// Every fallible operation (read, write, rename, delete, make folder) is
+// numbered from 1; FailOperation makes one chosen number fail, whatever it
+// is, so that a sweep can fail each operation of a run in turn.
+
+#include <set>
+#include <string>
+#include <utility>
+
+#include "platform/file_system.h"
+
+namespace pelorin::sim {
+
+enum class FileOp {
+  Write,   // creating or replacing the file (also as a rename's target, or a folder)
+  Rename,  // a rename from or to the path
+  Delete,
+  Read,  // the file exists but cannot be read
+};
+
+class FaultInjectingFileSystem : public platform::FileSystem {
+ public:
+  FaultInjectingFileSystem(platform::FileSystem& inner, std::string root);
+
+  void Fail(FileOp op, const std::string& relativePath);
+  // Undoes every Fail (a scheduled FailOperation stays).
+  void Heal();
+
+  long OperationCount() const { return operations_; }
+  // The operation with this number fails (0: none).
+  void FailOperation(long number) { failOperation_ = number; }
+
+  platform::ReadResult ReadFile(const std::string& path) override;
+  platform::FileResult WriteFileAtomic(const std::string& path, const std::string& bytes) override;
+  platform::FileResult RenameFile(const std::string& from, const std::string& to) override;
+  platform::FileResult DeleteFile(const std::string& path) override;
+  bool Exists(const std::string& path) override;
+  platform::FileResult MakeDirectory(const std::string& path) override;
+
+  // The path relative to the root, '/'-separated ("data/A.txt"); a path
+  // outside the root comes back unchanged.
+  std::string Relative(const std::string& path) const;
+
+ private:
+  bool Failing(FileOp op, const std::string& path) const;
+  // Counts the operation; true when it is the one scheduled to fail.
+  bool Scheduled();
+
+  platform::FileSystem& inner_;
+  std::string root_;
+  std::set<std::pair<FileOp, std::string>> rules_;
+  long operations_ = 0;
+  long failOperation_ = 0;
+};
+
+}  // namespace pelorin::sim

@@ -1,0 +1,210 @@
+#pragma once
+// The simulated window system: platform::Platform in memory, except files,
+// which are real files in a fresh temporary application folder (holding an
+// empty folder "data"), reached through a fault-injecting layer.
+//
+// One SimPlatform is one world: desktop, clipboard, files, queued answers
+// and the logs of what the program did. The program's window lives from
+// CreateMainWindow until the program ends; a later CreateMainWindow (a new
+// start) gets a fresh window in the same world.
+//
+// As platform.h requires, the operations the core calls raise no events.
+// Only the user actions below call WindowEvents; each action on the
+// program's window first makes it the active window, at the top of its band.
+// After the program has ended no event is delivered.
+
+#include <array>
+#include <deque>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/sim/fault_injecting_file_system.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_dialogs.h"
+#include "platform/sim/sim_list_box.h"
+#include "platform/sim/sim_menus.h"
+#include "platform/sim/temp_folder.h"
+#include "platform/std_file_system.h"
+
+namespace pelorin::sim {
+
+struct [[nodiscard]] ActionResult {
+  bool ok = true;
+  std::string error;  // why the user could not do it
+  explicit operator bool() const { return ok; }
+  static ActionResult Ok() { return {}; }
+  static ActionResult Fail(std::string why) { return {false, std::move(why)}; }
+};
+
+// Ctrl+V as it reached a window.
+struct PasteRecord {
+  std::string target;               // the title of the window that got it
+  std::optional<std::string> text;  // the clipboard's text then (nullopt: none)
+};
+
+class SimPlatform : public platform::Platform {
+ public:
+  // Creates the application folder; throws std::system_error when it cannot.
+  SimPlatform();
+  ~SimPlatform() override;
+  SimPlatform(const SimPlatform&) = delete;
+  SimPlatform& operator=(const SimPlatform&) = delete;
+
+  // --- platform::Platform -------------------------------------------------
+  void CreateMainWindow(std::span<const platform::MenuEntry> menus,
+                        platform::WindowEvents& events) override;
+  platform::Rect WindowRect() const override;
+  void SetWindowRect(const platform::Rect& rect) override;
+  platform::WindowState GetWindowState() const override { return state_; }
+  void SetWindowState(platform::WindowState state) override { state_ = state; }
+  void SetTopmost(bool topmost) override;
+  bool IsTopmost() const override { return desktop_.IsTopmost(own_); }
+  void ShowWindow() override;
+  bool IsWindowShown() const override { return shown_; }
+  platform::FrameSizes GetFrameSizes() const override;
+  std::vector<platform::Rect> Monitors() const override;
+  platform::WindowHandle OwnWindow() const override { return own_; }
+  void EndProgram() override;
+
+  int ListCount(platform::ListId list) const override { return List(list).Count(); }
+  std::string ListText(platform::ListId list, int index) const override;
+  std::vector<std::string> ListTexts(platform::ListId list) const override;
+  void ListInsert(platform::ListId list, int index, const std::string& text) override;
+  void ListRemove(platform::ListId list, int index) override;
+  void ListReplaceAll(platform::ListId list, const std::vector<std::string>& texts) override;
+  int ListSelected(platform::ListId list) const override { return List(list).Selected(); }
+  void ListSelect(platform::ListId list, int index) override;
+  platform::Rect ListRect(platform::ListId list) const override { return List(list).Rect(); }
+  void SetListRect(platform::ListId list, const platform::Rect& rect) override;
+  void SetToolTip(const std::string& text) override { tooltip_ = text; }
+  std::string ToolTip() const override { return tooltip_; }
+
+  bool MenuVisible(platform::MenuItemId item) const override { return menus_.Visible(item); }
+  void SetMenuVisible(platform::MenuItemId item, bool visible) override;
+  bool MenuChecked(platform::MenuItemId item) const override { return menus_.Checked(item); }
+  void SetMenuChecked(platform::MenuItemId item, bool checked) override;
+
+  int MsgBox(const std::string& text, int flags, const std::string& caption) override;
+  std::optional<std::string> InputBox(const std::string& prompt, const std::string& caption,
+                                      const std::string& defaultText, float left,
+                                      float top) override;
+  std::optional<platform::MenuItemId> PopupMenu(platform::MenuItemId popup) override;
+
+  std::vector<platform::TopLevelWindow> TopLevelWindows() const override;
+  bool ActivateWindow(platform::WindowHandle window) override;
+  void Beep() override { ++beeps_; }
+
+  bool ClearClipboard() override;
+  bool SetClipboardText(const std::string& text) override;
+  bool SendPasteKeystroke() override;
+
+  void ShellOpen(const std::string& target) override { opened_.push_back(target); }
+  std::string AppFolder() const override { return folder_.Path(); }
+  bool AnotherCopyRunning() override { return anotherCopy_; }
+  platform::FileSystem& Files() override { return files_; }
+
+  // --- the world ------------------------------------------------------------
+  void SetAnotherCopyRunning(bool running) { anotherCopy_ = running; }
+  // The other windows, top first, all visible: above the desktop before the
+  // program's window exists, directly below it afterwards (see SimDesktop).
+  void SetOtherWindows(const std::vector<std::string>& titles);
+  void SetClipboard(const std::optional<std::string>& text) { clipboard_ = text; }
+  FaultInjectingFileSystem& Faults() { return files_; }
+  void QueueAnswer(const Answer& answer) { dialogs_.Queue(answer); }
+
+  // --- the program's life ---------------------------------------------------
+  bool WindowCreated() const { return events_ != nullptr; }
+  bool Ended() const { return ended_; }
+  // Created, not ended.
+  bool ProgramRunning() const { return WindowCreated() && !ended_; }
+  // Raises the load event of the created window.
+  ActionResult Load();
+  // The close box: the unload event; the program ends when it returns true.
+  ActionResult Close();
+
+  // --- user actions on the program's window ---------------------------------
+  // The focus moves to the list (the list that loses it gets its lost-focus
+  // event), entry `index` is selected and the click event runs, also when it
+  // was selected already.
+  ActionResult Click(platform::ListId list, int index);
+  // As Click, then the double-click event.
+  ActionResult DoubleClick(platform::ListId list, int index);
+  // Focus, key-down event, then the list's own handling: Up (38) and Down
+  // (40) move the selection by one (from nothing: to the first entry); a
+  // change runs the click event. Other keys have no handling of their own.
+  ActionResult Key(platform::ListId list, int keyCode, int shift);
+  // Right button released over the list: mouse-up event with button 2; the
+  // selection and the focus stay.
+  ActionResult RightClick(platform::ListId list);
+  // Opens the item's top-level menu (its click event runs, as opening any
+  // menu does), then clicks the item. Fails when a menu on the way or the
+  // item is hidden, or the item belongs to a context menu.
+  ActionResult Menu(platform::MenuItemId item);
+  // Opens a top-level menu of the bar (its click event runs) and closes it.
+  ActionResult Open(platform::MenuItemId topMenu);
+  ActionResult Focus(platform::ListId list);
+  // Normal state only: the outer size changes, the resize event runs.
+  ActionResult Resize(float width, float height);
+  // Normal state only: the outer top-left corner moves; no event.
+  ActionResult Move(float left, float top);
+  // The state changes and the resize event runs (nothing when it is the
+  // state already). Restore returns to the normal rectangle.
+  ActionResult Minimize();
+  ActionResult Maximize();
+  ActionResult Restore();
+  // Another program's window (or the desktop) by exact title: to the top of
+  // the ordinary band, active.
+  ActionResult Activate(const std::string& title);
+
+  // --- what happened ----------------------------------------------------------
+  const SimListBox& List(platform::ListId list) const;
+  platform::ListId FocusedList() const { return focus_; }
+  const std::optional<std::string>& Clipboard() const { return clipboard_; }
+  int BeepCount() const { return beeps_; }
+  std::string ActiveTitle() const { return desktop_.Title(desktop_.Active()); }
+  const SimDesktop& Desktop() const { return desktop_; }
+  const SimMenus& Menus() const { return menus_; }
+  std::deque<PasteRecord>& Pastes() { return pastes_; }
+  // ShellOpen targets, as the program passed them.
+  std::deque<std::string>& Opened() { return opened_; }
+  std::deque<DialogRecord>& DialogLog() { return dialogs_.Log(); }
+  const std::deque<Answer>& PendingAnswers() const { return dialogs_.Pending(); }
+  // Failures (unexpected dialogs, unusable answers) since the last call.
+  std::vector<std::string> TakeFailures() { return dialogs_.TakeFailures(); }
+
+ private:
+  SimListBox& MutableList(platform::ListId list);
+  // Checks that the user can act on the window, then activates it.
+  ActionResult PrepareAction();
+  ActionResult PrepareListAction(platform::ListId list);
+  void MoveFocus(platform::ListId list);
+  void ChangeState(platform::WindowState state);
+
+  TempFolder folder_;
+  platform::StdFileSystem realFiles_;
+  FaultInjectingFileSystem files_;
+  SimDesktop desktop_;
+  SimDialogs dialogs_;
+  std::optional<std::string> clipboard_;
+  bool anotherCopy_ = false;
+  int beeps_ = 0;
+  std::deque<PasteRecord> pastes_;
+  std::deque<std::string> opened_;
+
+  // The program's window.
+  platform::WindowEvents* events_ = nullptr;
+  platform::WindowHandle own_ = 0;
+  bool shown_ = false;
+  bool ended_ = false;
+  platform::Rect normal_;
+  platform::WindowState state_ = platform::WindowState::Normal;
+  SimMenus menus_;
+  std::array<SimListBox, 3> lists_;
+  std::string tooltip_;
+  platform::ListId focus_ = platform::ListId::List2;
+};
+
+}  // namespace pelorin::sim

@@ -1,0 +1,192 @@
+// The user's actions on the simulated desktop: the only place where the
+// simulation raises the program's events.
+
+#include <algorithm>
+#include <string>
+
+#include "platform/sim/sim_platform.h"
+
+namespace pelorin::sim {
+
+using platform::ListId;
+using platform::MenuItemId;
+using platform::WindowState;
+
+namespace {
+
+constexpr int kKeyUp = 38;
+constexpr int kKeyDown = 40;
+constexpr int kRightButton = 2;
+
+std::string NameOf(ListId list) { return "List" + std::to_string(static_cast<int>(list)); }
+
+const char* NameOf(WindowState state) {
+  switch (state) {
+    case WindowState::Minimized:
+      return "minimized";
+    case WindowState::Maximized:
+      return "maximized";
+    case WindowState::Normal:
+      break;
+  }
+  return "normal";
+}
+
+}  // namespace
+
+ActionResult SimPlatform::Load() {
+  if (!WindowCreated()) return ActionResult::Fail("the program created no window");
+  if (ended_) return ActionResult::Fail("the program has ended");
+  events_->OnLoad();
+  return ActionResult::Ok();
+}
+
+ActionResult SimPlatform::Close() {
+  if (!ProgramRunning()) return ActionResult::Fail("the program is not running");
+  if (!shown_) return ActionResult::Fail("the program's window is not shown");
+  if (events_->OnUnload()) EndProgram();
+  return ActionResult::Ok();
+}
+
+ActionResult SimPlatform::PrepareAction() {
+  if (!ProgramRunning()) return ActionResult::Fail("the program is not running");
+  if (!shown_) return ActionResult::Fail("the program's window is not shown");
+  desktop_.Activate(own_);
+  return ActionResult::Ok();
+}
+
+ActionResult SimPlatform::PrepareListAction(ListId list) {
+  if (list == ListId::List1) return ActionResult::Fail("List1 is never shown");
+  return PrepareAction();
+}
+
+void SimPlatform::MoveFocus(ListId list) {
+  if (focus_ == list) return;
+  ListId losing = focus_;
+  focus_ = list;
+  events_->OnListLostFocus(losing);
+}
+
+ActionResult SimPlatform::Click(ListId list, int index) {
+  if (ActionResult ready = PrepareListAction(list); !ready) return ready;
+  if (!List(list).Contains(index)) {
+    return ActionResult::Fail(NameOf(list) + " has no entry " + std::to_string(index) +
+                              " (it has " + std::to_string(List(list).Count()) + ")");
+  }
+  MoveFocus(list);
+  if (ended_) return ActionResult::Ok();
+  MutableList(list).Select(index);
+  events_->OnListClick(list);
+  return ActionResult::Ok();
+}
+
+ActionResult SimPlatform::DoubleClick(ListId list, int index) {
+  ActionResult clicked = Click(list, index);
+  if (clicked && !ended_) events_->OnListDoubleClick(list);
+  return clicked;
+}
+
+ActionResult SimPlatform::Key(ListId list, int keyCode, int shift) {
+  if (ActionResult ready = PrepareListAction(list); !ready) return ready;
+  MoveFocus(list);
+  if (!ended_) events_->OnListKeyDown(list, keyCode, shift);
+  if (ended_ || (keyCode != kKeyUp && keyCode != kKeyDown)) return ActionResult::Ok();
+  if (MutableList(list).StepSelection(keyCode == kKeyUp ? -1 : 1)) events_->OnListClick(list);
+  return ActionResult::Ok();
+}
+
+ActionResult SimPlatform::RightClick(ListId list) {
+  if (ActionResult ready = PrepareListAction(list); !ready) return ready;
+  events_->OnListMouseUp(list, kRightButton);
+  return ActionResult::Ok();
+}
+
+ActionResult SimPlatform::Menu(MenuItemId item) {
+  if (ActionResult ready = PrepareAction(); !ready) return ready;
+  if (!menus_.Contains(item)) return ActionResult::Fail("no such menu item");
+  std::string name = menus_.Entry(item).name;
+  if (menus_.InContextMenu(item)) return ActionResult::Fail(name + " is an item of a context menu");
+  if (menus_.Entry(item).separator) return ActionResult::Fail(name + " is a separator");
+  MenuItemId top = menus_.TopMenuOf(item);
+  if (!menus_.Visible(top)) {
+    return ActionResult::Fail(std::string(menus_.Entry(top).name) + " is hidden");
+  }
+  // Opening a menu runs its click, which may change what it shows.
+  events_->OnMenuClick(top);
+  if (item == top || ended_) return ActionResult::Ok();
+  if (std::optional<std::string> why = menus_.WhyHidden(item)) return ActionResult::Fail(*why);
+  events_->OnMenuClick(item);
+  return ActionResult::Ok();
+}
+
+ActionResult SimPlatform::Open(MenuItemId topMenu) {
+  if (ActionResult ready = PrepareAction(); !ready) return ready;
+  if (!menus_.Contains(topMenu)) return ActionResult::Fail("no such menu item");
+  const platform::MenuEntry& entry = menus_.Entry(topMenu);
+  std::string name = entry.name;
+  if (entry.parent != -1) return ActionResult::Fail(name + " is not a menu of the menu bar");
+  if (entry.popupOnly) return ActionResult::Fail(name + " is a context menu");
+  if (!menus_.Visible(topMenu)) return ActionResult::Fail(name + " is hidden");
+  events_->OnMenuClick(topMenu);
+  return ActionResult::Ok();
+}
+
+ActionResult SimPlatform::Focus(ListId list) {
+  if (ActionResult ready = PrepareListAction(list); !ready) return ready;
+  MoveFocus(list);
+  return ActionResult::Ok();
+}
+
+ActionResult SimPlatform::Resize(float width, float height) {
+  if (ActionResult ready = PrepareAction(); !ready) return ready;
+  if (state_ != WindowState::Normal) {
+    return ActionResult::Fail(std::string("the window is ") + NameOf(state_));
+  }
+  normal_.width = std::max(0.0f, width);
+  normal_.height = std::max(0.0f, height);
+  events_->OnResize();
+  return ActionResult::Ok();
+}
+
+ActionResult SimPlatform::Move(float left, float top) {
+  if (ActionResult ready = PrepareAction(); !ready) return ready;
+  if (state_ != WindowState::Normal) {
+    return ActionResult::Fail(std::string("the window is ") + NameOf(state_));
+  }
+  normal_.left = left;
+  normal_.top = top;
+  return ActionResult::Ok();
+}
+
+void SimPlatform::ChangeState(WindowState state) {
+  if (state_ == state) return;
+  state_ = state;
+  events_->OnResize();
+}
+
+ActionResult SimPlatform::Minimize() {
+  if (ActionResult ready = PrepareAction(); !ready) return ready;
+  ChangeState(WindowState::Minimized);
+  return ActionResult::Ok();
+}
+
+ActionResult SimPlatform::Maximize() {
+  if (ActionResult ready = PrepareAction(); !ready) return ready;
+  ChangeState(WindowState::Maximized);
+  return ActionResult::Ok();
+}
+
+ActionResult SimPlatform::Restore() {
+  if (ActionResult ready = PrepareAction(); !ready) return ready;
+  ChangeState(WindowState::Normal);
+  return ActionResult::Ok();
+}
+
+ActionResult SimPlatform::Activate(const std::string& title) {
+  std::optional<platform::WindowHandle> window = desktop_.Find(title, own_);
+  if (!window) return ActionResult::Fail("no window titled \"" + title + "\"");
+  desktop_.Activate(*window);
+  return ActionResult::Ok();
+}
+
+}  // namespace pelorin::sim

@@ -1,0 +1,50 @@
+#include "platform/sim/temp_folder.h"
+
+#include <stdlib.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace pelorin::sim {
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder(const std::string& leaf) {
+  std::string pattern = (fs::temp_directory_path() / "pelorin-XXXXXX").string();
+  std::vector<char> buffer(pattern.begin(), pattern.end());
+  buffer.push_back('\0');
+  if (::mkdtemp(buffer.data()) == nullptr) {
+    throw std::system_error(errno, std::generic_category(), "cannot create " + pattern);
+  }
+  base_ = buffer.data();
+  path_ = leaf.empty() ? base_ : base_ + "/" + leaf;
+  fs::create_directories(path_);
+}
+
+TempFolder::~TempFolder() { Remove(); }
+
+TempFolder::TempFolder(TempFolder&& other) noexcept
+    : base_(std::exchange(other.base_, {})), path_(std::exchange(other.path_, {})) {}
+
+TempFolder& TempFolder::operator=(TempFolder&& other) noexcept {
+  if (this != &other) {
+    Remove();
+    base_ = std::exchange(other.base_, {});
+    path_ = std::exchange(other.path_, {});
+  }
+  return *this;
+}
+
+void TempFolder::Remove() noexcept {
+  if (base_.empty()) return;
+  std::error_code ignored;
+  // Files the program left read-only must not keep the folder alive.
+  fs::permissions(base_, fs::perms::owner_all, fs::perm_options::add, ignored);
+  fs::remove_all(base_, ignored);
+  base_.clear();
+}
+
+}  // namespace pelorin::sim

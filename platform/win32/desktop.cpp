@@ -1,0 +1,64 @@
+// The desktop as the paste sees it: the top-level windows in stacking order,
+// activation by handle, and the beep.
+
+#include <windows.h>
+
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_platform.h"
+
+namespace pelorin::platform::win32 {
+namespace {
+
+constexpr DWORD kActivationTimeoutMs = 1000;
+constexpr DWORD kActivationPollMs = 5;
+constexpr int kTitleCapacity = 1024;
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
+  auto& windows = *reinterpret_cast<std::vector<TopLevelWindow>*>(data);
+  // GetWindowTextW reads another program's title without sending it a
+  // message, so a hung window cannot stall the listing.
+  wchar_t title[kTitleCapacity];
+  const int length = ::GetWindowTextW(window, title, kTitleCapacity);
+  TopLevelWindow entry;
+  entry.handle = static_cast<WindowHandle>(reinterpret_cast<UINT_PTR>(window));
+  entry.title = Narrow(std::wstring_view(title, static_cast<size_t>(length > 0 ? length : 0)));
+  entry.visible = ::IsWindowVisible(window) != FALSE;
+  windows.push_back(std::move(entry));
+  return TRUE;
+}
+
+// Handles messages sent by other threads (activation changes) while waiting,
+// without running anything that was posted.
+void WaitBriefly() {
+  ::MsgWaitForMultipleObjectsEx(0, nullptr, kActivationPollMs, QS_SENDMESSAGE, 0);
+  MSG message;
+  ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}
+
+}  // namespace
+
+std::vector<TopLevelWindow> Win32Platform::TopLevelWindows() const {
+  std::vector<TopLevelWindow> windows;
+  ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+// SetForegroundWindow on another program's window completes asynchronously;
+// the keystroke must not be sent before the target really is in front (it
+// would be lost, or reach the target as a bare "v"). So wait, bounded.
+bool Win32Platform::ActivateWindow(WindowHandle window) {
+  HWND target = reinterpret_cast<HWND>(static_cast<UINT_PTR>(window));
+  if (target == nullptr || !::IsWindow(target)) return false;
+  if (::GetForegroundWindow() == target) return true;
+  ::SetForegroundWindow(target);
+  const DWORD start = ::GetTickCount();
+  while (::GetForegroundWindow() != target) {
+    if (::GetTickCount() - start >= kActivationTimeoutMs) return false;
+    WaitBriefly();
+  }
+  return true;
+}
+
+void Win32Platform::Beep() { ::MessageBeep(MB_OK); }
+
+}  // namespace pelorin::platform::win32

@@ -1,0 +1,147 @@
+// The three list boxes and the tooltip of List2. The list boxes are the
+// model: entries and selection live in the controls only.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/win32/twips.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_platform.h"
+
+namespace pelorin::platform::win32 {
+namespace {
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  return ::SendMessageW(window, message, wParam, lParam);
+}
+
+int Selection(HWND list) {
+  const LRESULT selected = Send(list, LB_GETCURSEL);
+  return selected == LB_ERR ? -1 : static_cast<int>(selected);
+}
+
+// Keeps the selection on the entry it was on, whatever the control does.
+void KeepSelection(HWND list, int wanted) {
+  if (Selection(list) != wanted) Send(list, LB_SETCURSEL, static_cast<WPARAM>(wanted));
+}
+
+}  // namespace
+
+int Win32Platform::ListCount(ListId list) const {
+  const LRESULT count = Send(ListWindow(list), LB_GETCOUNT);
+  return count == LB_ERR ? 0 : static_cast<int>(count);
+}
+
+std::string Win32Platform::ListText(ListId list, int index) const {
+  HWND window = ListWindow(list);
+  const LRESULT length = Send(window, LB_GETTEXTLEN, static_cast<WPARAM>(index));
+  if (index < 0 || length == LB_ERR) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const LRESULT copied =
+      Send(window, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  if (copied == LB_ERR) return {};
+  text.resize(static_cast<size_t>(copied));
+  return Narrow(text);
+}
+
+std::vector<std::string> Win32Platform::ListTexts(ListId list) const {
+  std::vector<std::string> texts;
+  const int count = ListCount(list);
+  texts.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) texts.push_back(ListText(list, i));
+  return texts;
+}
+
+void Win32Platform::ListInsert(ListId list, int index, const std::string& text) {
+  QuietScope quiet(*this);
+  HWND window = ListWindow(list);
+  const int count = ListCount(list);
+  const int at = index < 0 || index >= count ? count : index;
+  const int selected = Selection(window);
+  const std::wstring wide = Widen(text);
+  Send(window, LB_INSERTSTRING, at == count ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(at),
+       reinterpret_cast<LPARAM>(wide.c_str()));
+  if (selected >= 0) KeepSelection(window, at <= selected ? selected + 1 : selected);
+}
+
+void Win32Platform::ListRemove(ListId list, int index) {
+  QuietScope quiet(*this);
+  HWND window = ListWindow(list);
+  if (index < 0 || index >= ListCount(list)) return;
+  const int selected = Selection(window);
+  Send(window, LB_DELETESTRING, static_cast<WPARAM>(index));
+  if (selected == index) {
+    KeepSelection(window, -1);
+  } else if (selected >= 0) {
+    KeepSelection(window, index < selected ? selected - 1 : selected);
+  }
+}
+
+void Win32Platform::ListReplaceAll(ListId list, const std::vector<std::string>& texts) {
+  QuietScope quiet(*this);
+  HWND window = ListWindow(list);
+  std::vector<std::wstring> wide;
+  wide.reserve(texts.size());
+  size_t bytes = 0;
+  for (const std::string& text : texts) {
+    wide.push_back(Widen(text));
+    bytes += (wide.back().size() + 1) * sizeof(wchar_t);
+  }
+  Send(window, WM_SETREDRAW, FALSE);
+  Send(window, LB_RESETCONTENT);
+  Send(window, LB_INITSTORAGE, wide.size(), static_cast<LPARAM>(bytes));
+  for (const std::wstring& text : wide) {
+    Send(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  Send(window, WM_SETREDRAW, TRUE);
+  ::InvalidateRect(window, nullptr, TRUE);
+}
+
+int Win32Platform::ListSelected(ListId list) const { return Selection(ListWindow(list)); }
+
+// LB_SETCURSEL sends no LBN_SELCHANGE: the core runs the click itself.
+void Win32Platform::ListSelect(ListId list, int index) {
+  QuietScope quiet(*this);
+  Send(ListWindow(list), LB_SETCURSEL, static_cast<WPARAM>(index < 0 ? -1 : index));
+}
+
+Rect Win32Platform::ListRect(ListId list) const { return ChildRect(ListWindow(list)); }
+
+Rect Win32Platform::ChildRect(HWND child) const {
+  RECT rect{};
+  if (child == nullptr || !::GetWindowRect(child, &rect)) return {};
+  ::MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&rect), 2);
+  const UINT dpi = Dpi();
+  return {PixelsToTwips(rect.left, dpi), PixelsToTwips(rect.top, dpi),
+          PixelsToTwips(rect.right - rect.left, dpi), PixelsToTwips(rect.bottom - rect.top, dpi)};
+}
+
+// The list box cuts the height to whole rows itself (no LBS_NOINTEGRALHEIGHT).
+void Win32Platform::SetListRect(ListId list, const Rect& rect) {
+  QuietScope quiet(*this);
+  const UINT dpi = Dpi();
+  ::MoveWindow(ListWindow(list), TwipsToPixels(rect.left, dpi), TwipsToPixels(rect.top, dpi),
+               std::max(0, TwipsToPixels(rect.width, dpi)),
+               std::max(0, TwipsToPixels(rect.height, dpi)), TRUE);
+}
+
+// An empty text shows no tooltip.
+void Win32Platform::SetToolTip(const std::string& text) {
+  toolTipText_ = text;
+  if (!toolTip_) return;
+  std::wstring wide = Widen(text);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_IDISHWND;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(ListWindow(ListId::List2));
+  tool.lpszText = wide.data();
+  Send(toolTip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::string Win32Platform::ToolTip() const { return toolTipText_; }
+
+}  // namespace pelorin::platform::win32

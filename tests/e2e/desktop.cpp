@@ -1,0 +1,182 @@
+#include "tests/e2e/desktop.h"
+
+#include <cstdio>
+
+namespace pelorin::e2e {
+namespace {
+
+constexpr DWORD kMessageTimeoutMs = 3000;
+
+bool Send(std::vector<INPUT> inputs) {
+  const auto count = static_cast<UINT>(inputs.size());
+  return ::SendInput(count, inputs.data(), sizeof(INPUT)) == count;
+}
+
+INPUT Mouse(DWORD flags, LONG x = 0, LONG y = 0) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = x;
+  input.mi.dy = y;
+  input.mi.dwFlags = flags;
+  return input;
+}
+
+INPUT Key(WORD virtualKey, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+bool Buttons(POINT where, std::vector<INPUT> presses) {
+  if (!MoveMouse(where)) return false;
+  return Send(std::move(presses));
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const DWORD start = ::GetTickCount();
+  for (;;) {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
+    if (condition()) return true;
+    if (::GetTickCount() - start >= timeoutMs) return false;
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+void Pause(DWORD ms) { WaitUntil([] { return false; }, ms); }
+
+// Absolute coordinates over the whole virtual screen, 0..65535.
+bool MoveMouse(POINT where) {
+  const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const int width = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int height = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  const LONG x = ::MulDiv(where.x - left, 65535, width - 1);
+  const LONG y = ::MulDiv(where.y - top, 65535, height - 1);
+  if (!Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK, x, y)})) {
+    return false;
+  }
+  return WaitUntil(
+      [&] {
+        POINT now{};
+        return ::GetCursorPos(&now) && now.x == where.x && now.y == where.y;
+      },
+      1000);
+}
+
+bool Click(POINT where) {
+  return Buttons(where, {Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
+}
+
+bool DoubleClick(POINT where) {
+  return Buttons(where, {Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP),
+                         Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
+}
+
+bool RightClick(POINT where) {
+  return Buttons(where, {Mouse(MOUSEEVENTF_RIGHTDOWN), Mouse(MOUSEEVENTF_RIGHTUP)});
+}
+
+bool PressKey(WORD virtualKey) { return Send({Key(virtualKey, false), Key(virtualKey, true)}); }
+bool KeyDown(WORD virtualKey) { return Send({Key(virtualKey, false)}); }
+bool KeyUp(WORD virtualKey) { return Send({Key(virtualKey, true)}); }
+
+bool Activate(HWND window) {
+  if (::GetForegroundWindow() == window) return true;
+  ::SetForegroundWindow(window);
+  return WaitUntil([&] { return ::GetForegroundWindow() == window; }, 2000);
+}
+
+std::wstring WindowText(HWND window) {
+  DWORD_PTR length = 0;
+  if (!::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
+                             &length)) {
+    return {};
+  }
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  ::SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, kMessageTimeoutMs, &copied);
+  text.resize(copied);
+  return text;
+}
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[256] = {};
+  const int length = ::GetClassNameW(window, name, 256);
+  return std::wstring(name, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
+  struct Search {
+    DWORD processId;
+    std::vector<HWND> found;
+  } search{processId, {}};
+  ::EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (::IsWindowVisible(window) && (s.processId == 0 || owner == s.processId)) {
+          s.found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindTopLevel(DWORD processId, const std::wstring& className, const std::wstring& title) {
+  for (HWND window : TopLevelWindowsOf(processId)) {
+    if (ClassName(window) == className && WindowText(window) == title) return window;
+  }
+  return nullptr;
+}
+
+std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className) {
+  struct Search {
+    std::wstring className;
+    std::vector<HWND> found;
+  } search{className, {}};
+  ::EnumChildWindows(
+      parent,
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        if (::CompareStringOrdinal(ClassName(window).c_str(), -1, s.className.c_str(), -1,
+                                   TRUE) == CSTR_EQUAL) {
+          s.found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string Show(const std::wstring& text) {
+  std::wstring escaped;
+  for (wchar_t c : text) {
+    if (c == L'\r') {
+      escaped += L"\\r";
+    } else if (c == L'\n') {
+      escaped += L"\\n";
+    } else {
+      escaped += c;
+    }
+  }
+  const int size = static_cast<int>(escaped.size());
+  const int length =
+      ::WideCharToMultiByte(CP_UTF8, 0, escaped.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string result(static_cast<size_t>(length > 0 ? length : 0), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, escaped.data(), size, result.data(), length, nullptr, nullptr);
+  return "\"" + result + "\"";
+}
+
+}  // namespace pelorin::e2e

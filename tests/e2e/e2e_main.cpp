@@ -1,0 +1,74 @@
+// pelorin-e2e: plays the end-to-end checks against Pelorin.exe on a desktop
+// (wine's, in a virtual X display), with real input. One line per check:
+//   PASS n name   or   FAIL n name: why
+//
+//   pelorin-e2e APP_FOLDER BELL_COUNT_FILE
+// APP_FOLDER holds a fresh copy of Pelorin.exe; the checks write its data.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "tests/e2e/checks.h"
+#include "tests/e2e/fixture.h"
+
+namespace {
+
+using pelorin::e2e::CheckResult;
+using pelorin::e2e::Context;
+
+struct Check {
+  const char* name;
+  CheckResult (*run)(Context&);
+};
+
+constexpr Check kChecks[] = {
+    {"starts on a prepared folder and shows the saved categories and kaomoji",
+     &pelorin::e2e::CheckStartsWithSavedLists},
+    {"double click, Enter and Shift+Enter paste into the window below",
+     &pelorin::e2e::CheckPastesIntoWindowBelow},
+    {"pastes into notepad.exe", &pelorin::e2e::CheckPastesIntoNotepad},
+    {"beeps when no window is below it", &pelorin::e2e::CheckBeepsWithNothingBelow},
+    {"a second copy shows its message and ends", &pelorin::e2e::CheckRefusesSecondCopy},
+    {"closing and starting again brings back lists, selection and options",
+     &pelorin::e2e::CheckComesBackAsLeft},
+    {"the settings file reads back through GetPrivateProfileStringA",
+     &pelorin::e2e::CheckSettingsReadByWindows},
+    {"code page 932 as Windows' table has it", &pelorin::e2e::CheckCodePage932},
+};
+
+void Print(const std::string& line) {
+  std::fwrite(line.data(), 1, line.size(), stdout);
+  std::fwrite("\n", 1, 1, stdout);
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 3) {
+    Print("usage: pelorin-e2e APP_FOLDER BELL_COUNT_FILE");
+    return 2;
+  }
+  ::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  Context context;
+  context.appFolder = argv[1];
+  context.bellFile = argv[2];
+  context.pelorin = std::make_unique<pelorin::e2e::PelorinApp>(context.ExePath());
+  std::string error;
+  if (!context.target.Exists() || !pelorin::e2e::WriteFixture(context.appFolder, &error)) {
+    Print("cannot prepare the checks: " + (error.empty() ? "no target window" : error));
+    return 2;
+  }
+  int failed = 0;
+  int number = 0;
+  for (const Check& check : kChecks) {
+    ++number;
+    const CheckResult result = check.run(context);
+    if (!result.passed) ++failed;
+    Print(std::string(result.passed ? "PASS " : "FAIL ") + std::to_string(number) + " " +
+          check.name + (result.passed ? "" : ": " + result.detail));
+  }
+  return failed == 0 ? 0 : 1;
+}

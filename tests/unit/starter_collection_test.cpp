@@ -1,0 +1,216 @@
+// The starter collection that ships beside Pelorin.exe (the folder dist):
+// every file is read and written back by the program's own code and must
+// come out byte for byte as it went in, so the first exit after unpacking
+// changes nothing the user did not change.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "categories/category_names.h"
+#include "platform/sim/sim_platform.h"
+#include "platform/text_codec.h"
+#include "store/file_names.h"
+#include "store/kaomoji_file.h"
+#include "store/profile_document.h"
+#include "store/window_state.h"
+
+namespace pelorin {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::ListId;
+
+constexpr int kLeastKaomoji = 150;
+constexpr int kLeastCategories = 8;
+
+fs::path Native(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string Utf8Name(const fs::path& path) {
+  const std::u8string name = path.filename().u8string();
+  return std::string(name.begin(), name.end());
+}
+
+std::string Contents(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+const fs::path& Dist() {
+  static const fs::path dist = Native(PELORIN_DIST);
+  return dist;
+}
+
+std::string SettingsBytes() { return Contents(Dist() / Native("設定.ini")); }
+
+// The kaomoji files in dist/data, by file name (UTF-8), with their bytes.
+std::map<std::string, std::string> DataFiles() {
+  std::map<std::string, std::string> files;
+  for (const fs::directory_entry& entry : fs::directory_iterator(Dist() / "data")) {
+    files[Utf8Name(entry.path())] = Contents(entry.path());
+  }
+  return files;
+}
+
+// A value of the settings file, decoded from code page 932.
+std::optional<std::string> Setting(const std::string& section, const std::string& key) {
+  const store::ProfileDocument document = store::ProfileDocument::Parse(SettingsBytes());
+  const std::optional<std::string> keyBytes = platform::EncodeCp932(key);
+  if (!keyBytes) return std::nullopt;
+  const std::optional<std::string> value = document.Get(section, *keyBytes);
+  if (!value) return std::nullopt;
+  return platform::DecodeCp932(*value);
+}
+
+std::vector<std::string> CategoryNames() {
+  const std::optional<std::string> list = Setting("LIST", "LIST");
+  return list ? store::ParseCategoryList(*list) : std::vector<std::string>{};
+}
+
+TEST(StarterCollection, EveryKaomojiFileRoundTripsByteForByte) {
+  const std::map<std::string, std::string> files = DataFiles();
+  ASSERT_FALSE(files.empty());
+  std::set<store::KaomojiEncoding> encodings;
+  for (const auto& [name, bytes] : files) {
+    SCOPED_TRACE(name);
+    const store::KaomojiFileContent content = store::ParseKaomojiFile(bytes);
+    // Without the mark a UTF-8 file would be rewritten in another form.
+    EXPECT_TRUE(content.encoding == store::KaomojiEncoding::Cp932 ||
+                content.encoding == store::KaomojiEncoding::Utf8WithMark);
+    EXPECT_EQ(store::SerializeKaomojiFile(content.entries), bytes);
+    encodings.insert(content.encoding);
+  }
+  // The collection shows both forms the program writes.
+  EXPECT_EQ(encodings.count(store::KaomojiEncoding::Cp932), 1u);
+  EXPECT_EQ(encodings.count(store::KaomojiEncoding::Utf8WithMark), 1u);
+}
+
+TEST(StarterCollection, EveryEntryIsAKaomojiTheProgramCanKeep) {
+  for (const auto& [name, bytes] : DataFiles()) {
+    SCOPED_TRACE(name);
+    const std::vector<std::string> entries = store::ParseKaomojiFile(bytes).entries;
+    EXPECT_FALSE(entries.empty());
+    std::set<std::string> seen;
+    for (const std::string& entry : entries) {
+      EXPECT_FALSE(categories::IsBlank(entry)) << "blank entry";
+      EXPECT_EQ(entry.find('\\'), std::string::npos) << entry << " (shows as a yen sign)";
+      EXPECT_TRUE(seen.insert(entry).second) << entry << " twice";
+    }
+  }
+}
+
+TEST(StarterCollection, SettingsFileAndDataFolderNameTheSameFiles) {
+  const std::vector<std::string> names = CategoryNames();
+  std::set<std::string> listed;
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    const std::optional<std::string> file = Setting("FILE", name);
+    ASSERT_TRUE(file.has_value()) << "no FILE entry";
+    // What add category would have written for this name.
+    EXPECT_EQ(*file, name + ".txt");
+    EXPECT_TRUE(store::IsPortableFileName(*file));
+    listed.insert(*file);
+  }
+  std::set<std::string> present;
+  for (const auto& [name, bytes] : DataFiles()) present.insert(name);
+  EXPECT_EQ(listed, present);
+  EXPECT_EQ(listed.size(), names.size()) << "a category listed twice";
+}
+
+TEST(StarterCollection, CategoryNamesPassTheProgramsOwnChecks) {
+  const std::vector<std::string> names = CategoryNames();
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    std::vector<std::string> others = names;
+    others.erase(others.begin() + static_cast<std::ptrdiff_t>(i));
+    EXPECT_EQ(categories::RefusalOf(names[i], others), std::nullopt) << names[i];
+  }
+  // The start-up read of the list is 254 bytes on the program's first platform.
+  const std::optional<std::string> joined = store::JoinCategoryList(names);
+  ASSERT_TRUE(joined.has_value());
+  EXPECT_LE(platform::EncodeCp932(*joined).value_or("").size(), 254u);
+}
+
+TEST(StarterCollection, HoldsAtLeast150KaomojiInAtLeast8Categories) {
+  const std::vector<std::string> names = CategoryNames();
+  EXPECT_GE(static_cast<int>(names.size()), kLeastCategories);
+  int kaomoji = 0;
+  for (const auto& [name, bytes] : DataFiles()) {
+    kaomoji += static_cast<int>(store::ParseKaomojiFile(bytes).entries.size());
+  }
+  EXPECT_GE(kaomoji, kLeastKaomoji);
+}
+
+TEST(StarterCollection, SettingsFileIsWhatShutdownWritesForAnUnchangedRun) {
+  const std::string bytes = SettingsBytes();
+  store::ProfileDocument document = store::ProfileDocument::Parse(bytes);
+  EXPECT_EQ(document.Serialize(), bytes);
+
+  const std::optional<std::string> state = Setting("DATA", "STATE");
+  ASSERT_TRUE(state.has_value());
+  const std::optional<store::WindowStateFields> fields = store::ParseWindowState(*state);
+  ASSERT_TRUE(fields.has_value());
+  EXPECT_EQ(fields->selectedCategory, 0);
+  EXPECT_TRUE(fields->menuBarShown);
+
+  const std::optional<std::string> list = store::JoinCategoryList(CategoryNames());
+  ASSERT_TRUE(list.has_value());
+  document.Set("LIST", "LIST", *platform::EncodeCp932(*list));
+  document.Set("DATA", "STATE", store::FormatWindowState(*fields));
+  EXPECT_EQ(document.Serialize(), bytes);
+}
+
+// The program itself, on the simulated window system, started on a copy of
+// the collection: it opens with the first category shown, every category
+// loads, and an exit after looking at each of them leaves every file as it
+// was (each selection saves the list shown before it).
+TEST(StarterCollection, ProgramOpensItAndLeavesItUnchangedAfterShowingEveryCategory) {
+  sim::SimPlatform sim;
+  const fs::path folder = Native(sim.AppFolder());
+  fs::copy_file(Dist() / Native("設定.ini"), folder / Native("設定.ini"));
+  const std::map<std::string, std::string> files = DataFiles();
+  for (const auto& [name, bytes] : files) {
+    fs::copy_file(Dist() / "data" / Native(name), folder / "data" / Native(name));
+  }
+
+  app::Form1 form(sim);
+  form.Create();
+  ASSERT_TRUE(sim.Load().ok);
+  const std::vector<std::string> names = CategoryNames();
+  ASSERT_EQ(sim.ListTexts(ListId::List3), names);
+  EXPECT_EQ(sim.ListSelected(ListId::List3), 0);
+  EXPECT_EQ(sim.ListTexts(ListId::List2),
+            store::ParseKaomojiFile(files.at(names.front() + ".txt")).entries);
+  // The saved height is one the layout keeps: 12 whole rows.
+  EXPECT_EQ(sim.WindowRect().height, 3040.0f);
+
+  for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+    ASSERT_TRUE(sim.Click(ListId::List3, i).ok);
+    EXPECT_EQ(sim.ListTexts(ListId::List2),
+              store::ParseKaomojiFile(files.at(names[i] + ".txt")).entries)
+        << names[i];
+  }
+  ASSERT_TRUE(sim.Click(ListId::List3, 0).ok);
+  ASSERT_TRUE(sim.Close().ok);
+  EXPECT_TRUE(sim.TakeFailures().empty());
+
+  EXPECT_EQ(Contents(folder / Native("設定.ini")), SettingsBytes());
+  for (const auto& [name, bytes] : files) {
+    EXPECT_EQ(Contents(folder / "data" / Native(name)), bytes) << name;
+  }
+  std::vector<std::string> after;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder / "data")) {
+    after.push_back(Utf8Name(entry.path()));
+  }
+  EXPECT_EQ(after.size(), files.size()) << "stray files in data";
+}
+
+}  // namespace
+}  // namespace pelorin
