@@ -1,11 +1,26 @@
 #!/usr/bin/env bash
-# Builds Pelorin and runs every test: unit tests and the behaviour scenarios
-# on the simulated window system. Installs its own packages on Debian 12.
+# Builds Pelorin and runs every test on a fresh Debian 12 machine, installing
+# what each step needs. Steps: host build with unit tests and behaviour
+# scenarios, then every further step script found in scripts/test-steps/
+# (sanitizers, fault sweep, fuzzing, Wine), in name order.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
 bash scripts/install-build-deps.sh
 cmake -S . -B build/host -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/host -j"$(nproc)"
-ctest --test-dir build/host --output-on-failure -j"$(nproc)" | tail -n 25
-# The scenario runner's own summary, as its closing line.
+ctest --test-dir build/host --output-on-failure -j"$(nproc)" | tail -n 8
+
+failed=0
+for step in scripts/test-steps/*.sh; do
+  [ -e "$step" ] || continue
+  echo "== $(basename "$step" .sh)"
+  if ! bash "$step"; then
+    echo "step failed: $step"
+    failed=1
+  fi
+done
+
+# The behaviour scenarios' own summary closes the run.
 ./build/host/pelorin-scenario tests/scenarios | tail -n 1
+exit "$failed"

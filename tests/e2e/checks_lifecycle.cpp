@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+
 #include <string>
 #include <vector>
 
@@ -90,6 +92,7 @@ CheckResult CheckRefusesSecondCopy(Context& context) {
   Activate(box);
   // The first copy is always on top and may cover the box: then OK is
   // pressed with the keyboard instead of the mouse.
+  fprintf(stderr, "DBG fg=%p box=%p wfp=%p ok=%p\n", (void*)::GetForegroundWindow(), (void*)box, (void*)::WindowFromPoint(Center(ok)), (void*)ok);
   if (::WindowFromPoint(Center(ok)) == ok) {
     Click(Center(ok));
   } else {
