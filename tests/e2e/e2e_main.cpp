@@ -2,8 +2,9 @@
 // (wine's, in a virtual X display), with real input. One line per check:
 //   PASS n name   or   FAIL n name: why
 //
-//   pelorin-e2e APP_FOLDER BELL_COUNT_FILE
+//   pelorin-e2e APP_FOLDER BELL_COUNT_FILE [CHECK_NUMBERS]
 // APP_FOLDER holds a fresh copy of Pelorin.exe; the checks write its data.
+// CHECK_NUMBERS (e.g. "1,5") runs only those checks, for working on one.
 
 #include <windows.h>
 
@@ -47,8 +48,8 @@ void Print(const std::string& line) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 3) {
-    Print("usage: pelorin-e2e APP_FOLDER BELL_COUNT_FILE");
+  if (argc != 3 && argc != 4) {
+    Print("usage: pelorin-e2e APP_FOLDER BELL_COUNT_FILE [CHECK_NUMBERS]");
     return 2;
   }
   ::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
@@ -63,8 +64,12 @@ int wmain(int argc, wchar_t** argv) {
   }
   int failed = 0;
   int number = 0;
+  const std::wstring only = argc == 4 ? L"," + std::wstring(argv[3]) + L"," : L"";
   for (const Check& check : kChecks) {
     ++number;
+    if (!only.empty() && only.find(L"," + std::to_wstring(number) + L",") == std::wstring::npos) {
+      continue;
+    }
     const CheckResult result = check.run(context);
     if (!result.passed) ++failed;
     Print(std::string(result.passed ? "PASS " : "FAIL ") + std::to_string(number) + " " +
