@@ -5,11 +5,12 @@
 # Japanese names are stored as UTF-8 with the zip's UTF-8 flag (bit 11), which
 # Windows' Explorer reads. Installs its own packages on Debian 12.
 #
-#   bash scripts/package.sh                  # builds Pelorin.exe in build-win
+#   bash scripts/package.sh                  # builds Pelorin.exe first
 #   bash scripts/package.sh path/Pelorin.exe # packages a Pelorin.exe built before
 #
-# PELORIN_WIN_BUILD (default build-win) is the MinGW build folder and
-# PELORIN_PACKAGE_DIR (default build) where the zip goes. The entries carry
+# The release build is the MinGW-w64 one, optimised for size and stripped, in
+# PELORIN_WIN_BUILD (default build/release-win); PELORIN_PACKAGE_DIR (default
+# build) is where the zip goes. The entries carry
 # the time SOURCE_DATE_EPOCH (default: the last commit's), so the same files
 # give the same zip.
 set -euo pipefail
@@ -34,9 +35,9 @@ version=$(sed -n 's/^project(Pelorin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 if (($# > 0)); then
   exe=$1
 else
-  build=${PELORIN_WIN_BUILD:-build-win}
+  build=${PELORIN_WIN_BUILD:-build/release-win}
   cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
+    -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
   cmake --build "$build" --target Pelorin -j2
   exe=$build/Pelorin.exe
 fi

@@ -1,7 +1,8 @@
-// The starter collection that ships beside Pelorin.exe (the folder dist):
+// What ships beside Pelorin.exe (the folder dist). The starter collection:
 // every file is read and written back by the program's own code and must
 // come out byte for byte as it went in, so the first exit after unpacking
-// changes nothing the user did not change.
+// changes nothing the user did not change. The help document and the
+// README: they quote the program's own messages, captions and addresses.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,7 +16,12 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "app/menu_table.h"
+#include "app/messages.h"
+#include "categories/category_messages.h"
 #include "categories/category_names.h"
+#include "help/help_info.h"
+#include "kaomoji/kaomoji_messages.h"
 #include "platform/sim/sim_platform.h"
 #include "platform/text_codec.h"
 #include "store/file_names.h"
@@ -210,6 +216,92 @@ TEST(StarterCollection, ProgramOpensItAndLeavesItUnchangedAfterShowingEveryCateg
     after.push_back(Utf8Name(entry.path()));
   }
   EXPECT_EQ(after.size(), files.size()) << "stray files in data";
+}
+
+// The help document's text with the entities it uses replaced, and the
+// message boxes' CR LF as the document writes them (one line end).
+std::string HelpText() {
+  std::string text = Contents(Dist() / "Help.html");
+  const std::pair<std::string, std::string> entities[] = {
+      {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}};
+  for (const auto& [entity, character] : entities) {
+    for (std::size_t at = text.find(entity); at != std::string::npos;
+         at = text.find(entity, at + character.size())) {
+      text.replace(at, entity.size(), character);
+    }
+  }
+  return text;
+}
+
+std::string OneLineEnd(std::string text) {
+  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
+    text.erase(at, 1);
+  }
+  return text;
+}
+
+TEST(HelpDocument, QuotesEveryMessageTheProgramShows) {
+  // The document writes 種類 where the program puts the category's name.
+  const std::string name = "種類";
+  const std::string file = name + ".txt";
+  const std::string messages[] = {
+      app::messages::kSecondCopy, app::messages::kDuplicateCategory,
+      app::messages::kAddCategoryFirst, app::messages::kWarningCaption,
+      app::messages::kDeleteQuestion, app::messages::kSettingsUnreadable,
+      app::messages::kSettingsNotWritten, app::messages::kSettingsNotReadNow,
+      app::messages::KaomojiFileUnreadable(name, file), app::messages::KaomojiFileDamaged(name, file),
+      app::messages::KaomojiNotSaved(name, file), app::messages::KaomojiNotSavedQuit(name, file),
+      categories::kAddPrompt, categories::kAddCaption, categories::kRenamePrompt,
+      categories::kRenameCaption, categories::kDeleteCaption, categories::kNameBadCharacter,
+      categories::kNameBadForSettings, categories::kNameReserved, categories::kNameNotCp932,
+      categories::kNameDiffersOnlyInCase, categories::FileAlreadyThere(file),
+      categories::FileNotCreated(file), kaomoji::kAddPrompt, kaomoji::kAddCaption,
+      kaomoji::kRewritePrompt, kaomoji::kRewriteCaption, kaomoji::kDeleteCaption,
+      kaomoji::kLineBreakRefused, help::kVersionCaption};
+  const std::string help = HelpText();
+  for (const std::string& message : messages) {
+    EXPECT_NE(help.find(OneLineEnd(message)), std::string::npos) << message;
+  }
+}
+
+TEST(HelpDocument, NamesEveryMenuItemByItsCaption) {
+  const std::string help = HelpText();
+  for (const platform::MenuEntry& entry : app::MenuTable()) {
+    // Separators and the two context menus' own captions are never seen.
+    if (entry.separator || entry.popupOnly) continue;
+    EXPECT_NE(help.find(entry.caption), std::string::npos) << entry.name;
+  }
+}
+
+TEST(HelpDocument, HelpAndReadmeGiveTheVersionAndTheAddressesOfTheVersionBox) {
+  const std::string version = "Pelorin " + std::to_string(PELORIN_VERSION_MAJOR) + "." +
+                              std::to_string(PELORIN_VERSION_MINOR) + "." +
+                              std::to_string(PELORIN_VERSION_PATCH);
+  const std::optional<std::string> readme =
+      platform::DecodeCp932(Contents(Dist() / "README.txt"));
+  ASSERT_TRUE(readme.has_value()) << "README.txt is not code page 932";
+  for (const std::string& text : {HelpText(), *readme}) {
+    EXPECT_NE(text.find(version), std::string::npos) << version;
+    EXPECT_NE(text.find(help::kSupportAddress), std::string::npos);
+    EXPECT_NE(text.find(help::kMailAddress), std::string::npos);
+    EXPECT_NE(text.find(help::kRightsNotice), std::string::npos);
+  }
+}
+
+TEST(HelpDocument, ReadmeEndsEveryLineWithCrLf) {
+  const std::string readme = Contents(Dist() / "README.txt");
+  ASSERT_FALSE(readme.empty());
+  EXPECT_TRUE(readme.ends_with("\r\n"));
+  for (std::size_t i = 0; i < readme.size(); ++i) {
+    const bool lineFeed = readme[i] == '\n';
+    const bool carriageReturn = readme[i] == '\r';
+    if (lineFeed) {
+      EXPECT_TRUE(i > 0 && readme[i - 1] == '\r') << "a bare LF at byte " << i;
+    }
+    if (carriageReturn) {
+      EXPECT_TRUE(i + 1 < readme.size() && readme[i + 1] == '\n') << "a bare CR at byte " << i;
+    }
+  }
 }
 
 }  // namespace
