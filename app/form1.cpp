@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include <algorithm>
+
 #include "app/messages.h"
 
 namespace pelorin::app {
@@ -41,10 +43,8 @@ bool Form1::MenuBarShown() const { return platform_.MenuVisible(ID_FILE); }
 
 void Form1::SetMenuVisible(MenuItem item, bool visible) {
   auto barPresent = [this] {
-    for (MenuItem menu : kBarMenus) {
-      if (platform_.MenuVisible(menu)) return true;
-    }
-    return false;
+    return std::ranges::any_of(kBarMenus,
+                               [this](MenuItem menu) { return platform_.MenuVisible(menu); });
   };
   const bool before = barPresent();
   platform_.SetMenuVisible(item, visible);

@@ -63,7 +63,7 @@ class Form1 : public platform::WindowEvents {
 
   // --- start-up, layout, shutdown (app/startup.cpp, app/layout.cpp, app/shutdown.cpp)
   void StartUp();
-  void ApplySavedWindowState();
+  void ApplySavedWindowState(const store::SettingsValue& saved);
   void Layout();
   bool ShutDown();
   void ClickExit();
@@ -72,7 +72,8 @@ class Form1 : public platform::WindowEvents {
   void SelectCategory();
   bool SaveKaomojiFile();
   void SaveCategoryList();
-  std::vector<std::string> ReadCategoryList();
+  // nullopt when the settings file cannot be read.
+  std::optional<std::vector<std::string>> ReadCategoryList();
   // The kaomoji file of a category (FILE key, or name + ".txt"); nullopt when
   // the settings file cannot be read.
   std::optional<std::string> KaomojiFileOf(const std::string& category);

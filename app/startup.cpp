@@ -1,6 +1,9 @@
 // Start-up: one copy only, the saved categories, the saved category shown,
 // the saved window state applied, the window shown.
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "app/form1.h"
 #include "app/messages.h"
@@ -33,18 +36,21 @@ void Form1::StartUp() {
   }
   // Starting with empty lists would let shutdown save over the user's
   // categories: a settings file that cannot be read ends the program untouched.
-  if (!settings_.Readable()) {
+  // Each read is checked, not only the first: the file can be locked by
+  // another program between two of them.
+  const std::optional<std::vector<std::string>> categories = ReadCategoryList();
+  const store::SettingsValue saved = settings_.Read("DATA", "STATE");
+  if (!categories || !saved.readable) {
     Message(messages::kSettingsUnreadable);
     platform_.EndProgram();
     return;
   }
-  platform_.ListReplaceAll(ListId::List3, ReadCategoryList());
-  ApplySavedWindowState();
+  platform_.ListReplaceAll(ListId::List3, *categories);
+  ApplySavedWindowState(saved);
   ShowForm();
 }
 
-void Form1::ApplySavedWindowState() {
-  const store::SettingsValue saved = settings_.Read("DATA", "STATE");
+void Form1::ApplySavedWindowState(const store::SettingsValue& saved) {
   std::optional<store::WindowStateFields> parsed;
   if (saved.value) parsed = store::ParseWindowState(*saved.value);
 

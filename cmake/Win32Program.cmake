@@ -35,6 +35,6 @@ file(GLOB PELORIN_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/test
 list(FILTER PELORIN_E2E_SOURCES EXCLUDE REGEX ".*/bell_watch\\.cpp$")
 if(PELORIN_E2E_SOURCES)
   add_executable(pelorin-e2e ${PELORIN_E2E_SOURCES})
-  target_link_libraries(pelorin-e2e PRIVATE pelorin_core comctl32)
+  target_link_libraries(pelorin-e2e PRIVATE pelorin_core comctl32 version)
   target_link_options(pelorin-e2e PRIVATE ${PELORIN_STATIC_LINK} -mconsole)
 endif()

@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/text_codec.h"
 
@@ -36,25 +38,17 @@ class Iconv {
 
   bool Valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
-  // Converts from `in` until the input ends or a sequence fails; `in` is left
-  // at the failing sequence. Returns 0 when all input was converted, else
-  // EILSEQ (invalid or unmappable) or EINVAL (incomplete at the end).
-  int Convert(const char*& in, std::size_t& inLeft, std::string& out) {
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    // Through a fixed buffer: the work for each failing sequence stays small
-    // however long the text (a damaged file may fail at every other byte).
-    char chunk[8192];
-    while (inLeft > 0) {
-      char* outPtr = chunk;
-      std::size_t outLeft = sizeof chunk;
-      char* inPtr = const_cast<char*>(in);  // iconv's signature is not const
-      std::size_t result = iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft);
-      int error = result == static_cast<std::size_t>(-1) ? errno : 0;
-      in = inPtr;
-      out.append(chunk, static_cast<std::size_t>(outPtr - chunk));
-      if (error != 0 && error != E2BIG) return error;
-    }
-    return 0;
+  void Reset() { iconv(cd_, nullptr, nullptr, nullptr, nullptr); }
+
+  // Converts from `in` until the input ends or a sequence fails, writing at
+  // `out`; all four are advanced past what was converted. Returns 0 when all
+  // input was converted, else EILSEQ (invalid or unmappable), EINVAL
+  // (incomplete at the end) or E2BIG (no room left in `out`).
+  int Convert(const char*& in, std::size_t& inLeft, char*& out, std::size_t& outLeft) {
+    char* inPtr = const_cast<char*>(in);  // iconv's signature is not const
+    std::size_t result = iconv(cd_, &inPtr, &inLeft, &out, &outLeft);
+    in = inPtr;
+    return result == static_cast<std::size_t>(-1) ? errno : 0;
   }
 
  private:
@@ -102,48 +96,97 @@ unsigned char ExtraByteFor(const char* utf8, std::size_t left) {
   return 0;
 }
 
+// The output of a conversion, written by iconv straight into the string.
+// Load-bearing for speed: sized for the whole result up front, because with
+// a smaller buffer glibc converts the code page 932 step again at every
+// refill (about three times the work on a large file).
+class Output {
+ public:
+  explicit Output(std::size_t capacity)
+      : text_(capacity, '\0'), end_(text_.data()), left_(capacity) {}
+
+  // Makes room for at least `more` bytes (only when the estimate was short).
+  void Grow(std::size_t more) {
+    const std::size_t used = Used();
+    text_.resize(text_.size() + more + 16);
+    end_ = text_.data() + used;
+    left_ = text_.size() - used;
+  }
+  void Append(const char* bytes, std::size_t size) {
+    if (left_ < size) Grow(size);
+    std::memcpy(end_, bytes, size);
+    end_ += size;
+    left_ -= size;
+  }
+  char*& End() { return end_; }
+  std::size_t& Left() { return left_; }
+  std::string Take() && {
+    text_.resize(Used());
+    return std::move(text_);
+  }
+
+ private:
+  std::size_t Used() const { return static_cast<std::size_t>(end_ - text_.data()); }
+
+  std::string text_;
+  char* end_;
+  std::size_t left_;
+};
+
+// A code page 932 byte becomes at most 3 bytes of UTF-8 (a half-width
+// katakana, an extra byte, or the U+FFFD in place of a bad one); Japanese
+// text, mostly pairs of bytes for 3 bytes of UTF-8, takes one and a half.
+// A character of UTF-8 never becomes longer in code page 932.
+constexpr std::size_t kMostUtf8PerCp932Byte = 3;
+std::size_t Utf8SizeEstimate(std::size_t cp932Size) { return cp932Size + cp932Size / 2 + 64; }
+
 std::optional<std::string> Decode(const std::string& bytes, bool lossy) {
   Iconv& decoder = Decoder();
   if (!decoder.Valid()) return std::nullopt;
-  std::string out;
-  out.reserve(bytes.size() * 3 / 2 + 16);
+  Output out(Utf8SizeEstimate(bytes.size()));
   const char* in = bytes.data();
   std::size_t left = bytes.size();
-  while (decoder.Convert(in, left, out) != 0) {
-    if (const char* extra = ExtraByteAsUtf8(static_cast<unsigned char>(*in))) {
-      out += extra;
-      ++in;
-      --left;
+  decoder.Reset();
+  while (int error = decoder.Convert(in, left, out.End(), out.Left())) {
+    if (error == E2BIG) {
+      out.Grow(left * kMostUtf8PerCp932Byte);
       continue;
     }
-    if (!lossy) return std::nullopt;
+    const char* extra = ExtraByteAsUtf8(static_cast<unsigned char>(*in));
+    if (extra == nullptr && !lossy) return std::nullopt;
     // One U+FFFD for the one byte that cannot start a character; reading goes
     // on with the next byte, so a broken pair never swallows a line end or
     // the character after it. The Win32 codec replaces the same way.
-    out += kReplacement;
+    const char* shown = extra != nullptr ? extra : kReplacement;
+    out.Append(shown, std::strlen(shown));
     ++in;
     --left;
   }
-  return out;
+  return std::move(out).Take();
 }
 
 // Encodes with glibc's table plus the extra bytes, without the round-trip test.
 std::optional<std::string> EncodeOneWay(const std::string& utf8) {
   Iconv& encoder = Encoder();
   if (!encoder.Valid()) return std::nullopt;
-  std::string out;
-  out.reserve(utf8.size() + 16);
+  Output out(utf8.size() + 16);
   const char* in = utf8.data();
   std::size_t left = utf8.size();
-  while (encoder.Convert(in, left, out) != 0) {
+  encoder.Reset();
+  while (int error = encoder.Convert(in, left, out.End(), out.Left())) {
+    if (error == E2BIG) {
+      out.Grow(left);
+      continue;
+    }
     unsigned char extra = ExtraByteFor(in, left);
     if (extra == 0) return std::nullopt;
-    out += static_cast<char>(extra);
+    const char byte = static_cast<char>(extra);
+    out.Append(&byte, 1);
     std::size_t width = extra == 0x80 ? 2 : 3;
     in += width;
     left -= width;
   }
-  return out;
+  return std::move(out).Take();
 }
 
 }  // namespace

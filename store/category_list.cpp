@@ -11,9 +11,10 @@ void Form1::SaveCategoryList() {
   ReportSettingsWrite(settings_.Write("LIST", "LIST", joined));
 }
 
-std::vector<std::string> Form1::ReadCategoryList() {
+std::optional<std::vector<std::string>> Form1::ReadCategoryList() {
   const store::SettingsValue value = settings_.Read("LIST", "LIST");
-  if (!value.value) return {};
+  if (!value.readable) return std::nullopt;
+  if (!value.value) return std::vector<std::string>{};
   return store::ParseCategoryList(*value.value);
 }
 

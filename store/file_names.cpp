@@ -12,9 +12,8 @@ bool IsPlainFileName(std::string_view name) {
 }
 
 bool IsDeviceName(std::string_view stem) {
-  std::string upper(stem);
   // Windows ignores trailing spaces and dots and anything after the first dot.
-  upper = upper.substr(0, upper.find('.'));
+  std::string upper(stem.substr(0, stem.find('.')));
   while (!upper.empty() && upper.back() == ' ') upper.pop_back();
   std::transform(upper.begin(), upper.end(), upper.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });

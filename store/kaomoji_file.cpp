@@ -1,6 +1,7 @@
 #include "store/kaomoji_file.h"
 
 #include <cstddef>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -109,18 +110,25 @@ KaomojiFileContent DecodeText(std::string_view bytes, std::string* text) {
 }  // namespace
 
 std::vector<std::string> SplitKaomojiLines(std::string_view text) {
-  std::size_t lineEnds = 0;
-  for (char c : text) lineEnds += (c == '\r' || c == '\n') ? 1 : 0;
-  std::vector<std::string> lines;
-  lines.reserve(lineEnds + 1);
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
+  // Room for one entry a LF (the usual line end, alone or after CR), counted
+  // with memchr: a byte-by-byte count costs as much as the split itself.
+  const char* const end = text.data() + text.size();
+  std::size_t lineFeeds = 0;
+  for (const char* at = text.data();
+       (at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at))));
+       ++at) {
+    ++lineFeeds;
   }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  std::vector<std::string> lines;
+  lines.reserve(lineFeeds + 1);
+  const char* start = text.data();
+  for (const char* at = start; at < end; ++at) {
+    if (*at != '\r' && *at != '\n') continue;
+    lines.emplace_back(start, static_cast<std::size_t>(at - start));
+    if (*at == '\r' && at + 1 < end && at[1] == '\n') ++at;
+    start = at + 1;
+  }
+  if (start < end) lines.emplace_back(start, static_cast<std::size_t>(end - start));
   return lines;
 }
 
@@ -137,7 +145,15 @@ std::string SerializeKaomojiFile(const std::vector<std::string>& entries) {
   std::string text;
   text.reserve(size + kByteOrderMark.size());
   for (const std::string& entry : entries) text.append(entry).append("\r\n");
-  if (std::optional<std::string> bytes = platform::EncodeCp932(text)) return std::move(*bytes);
+  bool hasNonAscii = false;
+  if (std::optional<std::string> bytes = platform::EncodeCp932(text)) {
+    // Code page 932 bytes that happen to be UTF-8 would read back as UTF-8
+    // ("ﾃｩ" is C3 A9, which is "é"); such a list is written as UTF-8 too.
+    if (!IsValidUtf8(*bytes, &hasNonAscii) || !hasNonAscii) return std::move(*bytes);
+  }
+  // Ill-formed UTF-8 (a lone surrogate from the window system) is written as
+  // the U+FFFD the reader would show, so the file never reads as damaged.
+  if (!IsValidUtf8(text, &hasNonAscii)) text = RepairUtf8(text);
   text.insert(0, kByteOrderMark);
   return text;
 }

@@ -7,7 +7,10 @@
 // A line ends at CR LF, CR or LF; the end of the file ends a last line;
 // nothing follows the last line end.
 // Writing: code page 932 when every entry round-trips through it, otherwise
-// UTF-8 with the byte-order mark, so no kaomoji is ever lost.
+// UTF-8 with the byte-order mark, so no kaomoji is ever lost. Also UTF-8 with
+// the mark: a list whose code page 932 bytes would read as UTF-8. Ill-formed
+// UTF-8 in an entry is written as U+FFFD: what is written never reads as
+// damaged.
 
 #include <string>
 #include <string_view>

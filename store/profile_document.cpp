@@ -60,41 +60,84 @@ std::optional<std::string_view> KeyName(std::string_view line) {
   return line.substr(0, equals);
 }
 
+// A lead byte without its second byte at the end would take the next byte
+// (the ']' of "[section]") as its own.
+bool EndsInsideCharacter(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsLeadByte(text[i]) && ++i == text.size()) return true;
+  }
+  return false;
+}
+
 bool IsBlankLine(std::string_view line) { return FirstNonBlank(line) == line.size(); }
 
 bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != text.npos; }
 
-}  // namespace
+// The lines of the file's bytes in place: a line ends at CR LF, CR or LF,
+// and the end of the file ends a last line that has no line end.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
 
-ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
-  ProfileDocument document;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-    document.lines_.emplace_back(bytes.substr(start, i - start));
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    start = i + 1;
+  std::optional<std::string_view> Next() {
+    if (at_ >= bytes_.size()) return std::nullopt;
+    std::size_t end = at_;
+    while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n') ++end;
+    std::string_view line = bytes_.substr(at_, end - at_);
+    at_ = end + 1;
+    if (end + 1 < bytes_.size() && bytes_[end] == '\r' && bytes_[end + 1] == '\n') ++at_;
+    return line;
   }
-  if (start < bytes.size()) document.lines_.emplace_back(bytes.substr(start));
-  return document;
-}
 
-std::optional<std::string> ProfileDocument::Get(std::string_view section,
-                                                std::string_view key) const {
+ private:
+  std::string_view bytes_;
+  std::size_t at_ = 0;
+};
+
+// The value of `key` in the first section named `section`; `nextLine`
+// gives the lines one by one (nullopt after the last).
+template <typename NextLine>
+std::optional<std::string> FindValue(NextLine nextLine, std::string_view section,
+                                     std::string_view key) {
   bool inSection = false;
-  for (const std::string& line : lines_) {
-    if (std::optional<std::string_view> name = SectionName(line)) {
+  while (std::optional<std::string_view> line = nextLine()) {
+    if (std::optional<std::string_view> name = SectionName(*line)) {
       if (inSection) return std::nullopt;  // only the first such section counts
       inSection = Cp932EqualsIgnoringAsciiCase(*name, section);
       continue;
     }
     if (!inSection) continue;
-    std::optional<std::string_view> lineKey = KeyName(line);
+    std::optional<std::string_view> lineKey = KeyName(*line);
     if (lineKey && Cp932EqualsIgnoringAsciiCase(*lineKey, key)) {
-      return line.substr(lineKey->size() + 1);
+      return std::string(line->substr(lineKey->size() + 1));
     }
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
+  ProfileDocument document;
+  LineReader lines(bytes);
+  while (std::optional<std::string_view> line = lines.Next()) document.lines_.emplace_back(*line);
+  return document;
+}
+
+std::optional<std::string> ProfileDocument::Get(std::string_view section,
+                                                std::string_view key) const {
+  std::size_t next = 0;
+  auto lines = [&]() -> std::optional<std::string_view> {
+    if (next == lines_.size()) return std::nullopt;
+    return lines_[next++];
+  };
+  return FindValue(lines, section, key);
+}
+
+std::optional<std::string> ProfileDocument::Lookup(std::string_view bytes, std::string_view section,
+                                                   std::string_view key) {
+  LineReader lines(bytes);
+  return FindValue([&] { return lines.Next(); }, section, key);
 }
 
 void ProfileDocument::Set(std::string_view section, std::string_view key,
@@ -158,7 +201,7 @@ bool Cp932EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 bool IsStorableSection(std::string_view section) {
   return !HasLineBreak(section) && FindClosingBracket(section, 0) == std::string_view::npos &&
-         TrimBlanks(section).size() == section.size();
+         !EndsInsideCharacter(section) && TrimBlanks(section).size() == section.size();
 }
 
 bool IsStorableKey(std::string_view key) {

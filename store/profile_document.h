@@ -25,6 +25,10 @@ class ProfileDocument {
 
   // Section, key and value are code page 932 bytes.
   std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+  // Parse(bytes).Get(section, key), read in place: no line is copied, so a
+  // read of one value costs one pass over the bytes.
+  static std::optional<std::string> Lookup(std::string_view bytes, std::string_view section,
+                                           std::string_view key);
   void Set(std::string_view section, std::string_view key, std::optional<std::string_view> value);
   std::string Serialize() const;
 
@@ -39,7 +43,7 @@ bool Cp932EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 // cannot hold '=' or a line break, nor begin with ';' or (after blanks) '[',
 // whose lines read as comments or sections; a value cannot hold a line break;
 // a section name cannot hold ']' or a line break, nor begin or end with a
-// blank.
+// blank, nor end with a lead byte whose second byte is missing.
 bool IsStorableSection(std::string_view section);
 bool IsStorableKey(std::string_view key);
 bool IsStorableValue(std::string_view value);

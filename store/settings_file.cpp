@@ -28,8 +28,7 @@ SettingsValue SettingsFile::Read(const std::string& section, const std::string& 
   if (file.status == platform::ReadStatus::Missing || !sectionBytes || !keyBytes) {
     return SettingsValue{};
   }
-  std::optional<std::string> value =
-      ProfileDocument::Parse(file.bytes).Get(*sectionBytes, *keyBytes);
+  std::optional<std::string> value = ProfileDocument::Lookup(file.bytes, *sectionBytes, *keyBytes);
   if (!value) return SettingsValue{};
   std::optional<std::string> text = platform::DecodeCp932(*value);
   return SettingsValue{true, text ? std::move(text) : platform::DecodeCp932Lossy(*value), {}};

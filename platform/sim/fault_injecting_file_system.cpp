@@ -40,15 +40,18 @@ bool FaultInjectingFileSystem::Failing(FileOp op, const std::string& path) const
   return rules_.contains({op, "*"}) || rules_.contains({op, Relative(path)});
 }
 
-bool FaultInjectingFileSystem::Scheduled() {
+bool FaultInjectingFileSystem::Fails(const char* kind, const std::string& shownPath, bool ruled) {
   ++operations_;
-  return operations_ == failOperation_;
+  const bool scheduled = failOperation_ > 0 && (operations_ == failOperation_ ||
+                                               (failLater_ && operations_ > failOperation_));
+  log_.push_back(OperationRecord{kind, shownPath, scheduled || ruled});
+  return log_.back().failed;
 }
 
 ReadResult FaultInjectingFileSystem::ReadFile(const std::string& path) {
   // A read rule makes the path unreadable whether or not the file is there:
   // the scenario says it exists but is locked.
-  if (Scheduled() || Failing(FileOp::Read, path)) {
+  if (Fails("read", Relative(path), Failing(FileOp::Read, path))) {
     return ReadResult{ReadStatus::Unreadable, {}, path + ": sharing violation (simulated fault)"};
   }
   return inner_.ReadFile(path);
@@ -56,20 +59,23 @@ ReadResult FaultInjectingFileSystem::ReadFile(const std::string& path) {
 
 FileResult FaultInjectingFileSystem::WriteFileAtomic(const std::string& path,
                                                      const std::string& bytes) {
-  if (Scheduled() || Failing(FileOp::Write, path)) return Refused("write", path);
+  if (Fails("write", Relative(path), Failing(FileOp::Write, path))) return Refused("write", path);
   return inner_.WriteFileAtomic(path, bytes);
 }
 
 FileResult FaultInjectingFileSystem::RenameFile(const std::string& from, const std::string& to) {
-  if (Scheduled() || Failing(FileOp::Rename, from) || Failing(FileOp::Rename, to) ||
-      Failing(FileOp::Write, to)) {
+  const bool ruled = Failing(FileOp::Rename, from) || Failing(FileOp::Rename, to) ||
+                     Failing(FileOp::Write, to);
+  if (Fails("rename", Relative(from) + " -> " + Relative(to), ruled)) {
     return Refused("rename", from + " -> " + to);
   }
   return inner_.RenameFile(from, to);
 }
 
 FileResult FaultInjectingFileSystem::DeleteFile(const std::string& path) {
-  if (Scheduled() || Failing(FileOp::Delete, path)) return Refused("delete", path);
+  if (Fails("delete", Relative(path), Failing(FileOp::Delete, path))) {
+    return Refused("delete", path);
+  }
   return inner_.DeleteFile(path);
 }
 
@@ -77,10 +83,8 @@ bool FaultInjectingFileSystem::Exists(const std::string& path) { return inner_.E
 
 FileResult FaultInjectingFileSystem::MakeDirectory(const std::string& path) {
   // A full or read-only disk still finds a folder that is already there.
-  bool scheduled = Scheduled();
-  if (scheduled || (Failing(FileOp::Write, path) && !inner_.Exists(path))) {
-    return Refused("make folder", path);
-  }
+  const bool ruled = Failing(FileOp::Write, path) && !inner_.Exists(path);
+  if (Fails("make folder", Relative(path), ruled)) return Refused("make folder", path);
   return inner_.MakeDirectory(path);
 }
 

@@ -6,15 +6,25 @@
 //
 // Every fallible operation (read, write, rename, delete, make folder) is
 // numbered from 1; FailOperation makes one chosen number fail, whatever it
-// is, so that a sweep can fail each operation of a run in turn.
+// is (or that one and every later one, as a disk that fills up), so that a
+// sweep can fail each operation of a run in turn. Each numbered operation is
+// logged, so the sweep can tell what it failed.
 
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/file_system.h"
 
 namespace pelorin::sim {
+
+// One numbered operation as it was asked for.
+struct OperationRecord {
+  const char* kind = "";  // "read", "write", "rename", "delete", "make folder"
+  std::string path;       // relative to the root; "from -> to" for a rename
+  bool failed = false;    // made to fail here (not: failed in the real files)
+};
 
 enum class FileOp {
   Write,   // creating or replacing the file (also as a rename's target, or a folder)
@@ -32,8 +42,14 @@ class FaultInjectingFileSystem : public platform::FileSystem {
   void Heal();
 
   long OperationCount() const { return operations_; }
-  // The operation with this number fails (0: none).
-  void FailOperation(long number) { failOperation_ = number; }
+  // The operation with this number fails (0: none); with `andLater`, every
+  // operation after it fails too.
+  void FailOperation(long number, bool andLater = false) {
+    failOperation_ = number;
+    failLater_ = andLater;
+  }
+  // Every numbered operation so far; entry i is operation i + 1.
+  const std::vector<OperationRecord>& Operations() const { return log_; }
 
   platform::ReadResult ReadFile(const std::string& path) override;
   platform::FileResult WriteFileAtomic(const std::string& path, const std::string& bytes) override;
@@ -48,14 +64,17 @@ class FaultInjectingFileSystem : public platform::FileSystem {
 
  private:
   bool Failing(FileOp op, const std::string& path) const;
-  // Counts the operation; true when it is the one scheduled to fail.
-  bool Scheduled();
+  // Counts and logs the operation; true when it fails, by its number or
+  // because `ruled` (a Fail rule matches it).
+  bool Fails(const char* kind, const std::string& shownPath, bool ruled);
 
   platform::FileSystem& inner_;
   std::string root_;
   std::set<std::pair<FileOp, std::string>> rules_;
   long operations_ = 0;
   long failOperation_ = 0;
+  bool failLater_ = false;
+  std::vector<OperationRecord> log_;
 };
 
 }  // namespace pelorin::sim

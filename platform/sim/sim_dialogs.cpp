@@ -110,7 +110,7 @@ std::optional<Answer> SimDialogs::Take(const DialogRecord& shown, AnswerKind fir
 }
 
 int SimDialogs::MsgBox(const std::string& text, int flags, const std::string& caption) {
-  DialogRecord record{DialogKind::MsgBox, text, ShownCaption(caption), flags, {}, 0, 0, {}};
+  DialogRecord record{DialogKind::MsgBox, text, ShownCaption(caption), flags, {}, 0, 0, {}, 0};
   log_.push_back(record);
   std::optional<Answer> answer = Take(record, AnswerKind::MsgBoxOk, AnswerKind::MsgBoxCancel);
   if (!answer) return HasCancelButton(flags) ? platform::kMsgBoxCancel : platform::kMsgBoxOk;
@@ -126,7 +126,7 @@ std::optional<std::string> SimDialogs::InputBox(const std::string& prompt,
                                                 const std::string& defaultText, float left,
                                                 float top) {
   DialogRecord record{
-      DialogKind::InputBox, prompt, ShownCaption(caption), 0, defaultText, left, top, {}};
+      DialogKind::InputBox, prompt, ShownCaption(caption), 0, defaultText, left, top, {}, 0};
   log_.push_back(record);
   std::optional<Answer> answer = Take(record, AnswerKind::InputText, AnswerKind::InputCancel);
   if (!answer || answer->kind == AnswerKind::InputCancel) return std::nullopt;

@@ -42,6 +42,7 @@ struct DialogRecord {
   float left = 0;
   float top = 0;
   std::vector<std::string> items;  // popup: captions of the visible items, "-" separators
+  long operationsBefore = 0;  // file operations the program had made when it was shown
 
   // "message box "..." "Pelorin" 0" and so on, for messages.
   std::string Describe() const;

@@ -116,7 +116,9 @@ void SimPlatform::SetMenuChecked(platform::MenuItemId item, bool checked) {
 }
 
 int SimPlatform::MsgBox(const std::string& text, int flags, const std::string& caption) {
-  return dialogs_.MsgBox(text, flags, caption);
+  const int answer = dialogs_.MsgBox(text, flags, caption);
+  dialogs_.Log().back().operationsBefore = files_.OperationCount();
+  return answer;
 }
 
 std::optional<std::string> SimPlatform::InputBox(const std::string& prompt,

@@ -1,14 +1,11 @@
 // The application's place and neighbours: its folder, the shell, and the one
 // copy per user session.
 
-#include <windows.h>
-
-#include <shellapi.h>
-
 #include <algorithm>
 
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/windows_api.h"
 
 namespace pelorin::platform::win32 {
 namespace {

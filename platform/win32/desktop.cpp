@@ -10,6 +10,7 @@ namespace pelorin::platform::win32 {
 namespace {
 
 constexpr DWORD kActivationTimeoutMs = 1000;
+constexpr DWORD kFocusTimeoutMs = 250;
 constexpr DWORD kActivationPollMs = 5;
 constexpr int kTitleCapacity = 1024;
 
@@ -35,6 +36,25 @@ void WaitBriefly() {
   ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }
 
+// The target's thread has given the keyboard focus to one of its windows.
+bool HasFocus(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
+  return ::GetGUIThreadInfo(thread, &info) && info.hwndFocus != nullptr;
+}
+
+bool WaitFor(HWND target, bool (*reached)(HWND), DWORD timeoutMs) {
+  const DWORD start = ::GetTickCount();
+  while (!reached(target)) {
+    if (::GetTickCount() - start >= timeoutMs) return false;
+    WaitBriefly();
+  }
+  return true;
+}
+
+bool IsForeground(HWND window) { return ::GetForegroundWindow() == window; }
+
 }  // namespace
 
 std::vector<TopLevelWindow> Win32Platform::TopLevelWindows() const {
@@ -43,19 +63,20 @@ std::vector<TopLevelWindow> Win32Platform::TopLevelWindows() const {
   return windows;
 }
 
-// SetForegroundWindow on another program's window completes asynchronously;
-// the keystroke must not be sent before the target really is in front (it
-// would be lost, or reach the target as a bare "v"). So wait, bounded.
+// SetForegroundWindow on another program's window completes asynchronously:
+// the window becomes the foreground window first and its thread gives the
+// focus to its edit control a moment later. A keystroke sent in between is
+// lost, or its Ctrl is, and the target sees a bare "v". So wait, bounded,
+// for both; a target that never comes to the front is a failure.
 bool Win32Platform::ActivateWindow(WindowHandle window) {
   HWND target = reinterpret_cast<HWND>(static_cast<UINT_PTR>(window));
   if (target == nullptr || !::IsWindow(target)) return false;
-  if (::GetForegroundWindow() == target) return true;
-  ::SetForegroundWindow(target);
-  const DWORD start = ::GetTickCount();
-  while (::GetForegroundWindow() != target) {
-    if (::GetTickCount() - start >= kActivationTimeoutMs) return false;
-    WaitBriefly();
+  if (!IsForeground(target)) {
+    ::SetForegroundWindow(target);
+    if (!WaitFor(target, &IsForeground, kActivationTimeoutMs)) return false;
   }
+  // A window that keeps no focus (minimized) still counts as activated.
+  (void)WaitFor(target, &HasFocus, kFocusTimeoutMs);
   return true;
 }
 

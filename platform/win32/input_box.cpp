@@ -1,9 +1,8 @@
 #include "platform/win32/input_box.h"
 
-#include <windowsx.h>
-
 #include "platform/win32/ui_font.h"
 #include "platform/win32/unique.h"
+#include "platform/win32/windows_api.h"
 
 namespace pelorin::platform::win32 {
 namespace {
@@ -37,11 +36,10 @@ struct alignas(4) EmptyTemplate {
 
 HWND AddControl(HWND dialog, const wchar_t* windowClass, const std::wstring& text, DWORD style,
                 DWORD exStyle, int id, RECT rect, HFONT font) {
-  HWND control = ::CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style,
-                                   rect.left, rect.top, rect.right - rect.left,
-                                   rect.bottom - rect.top, dialog,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   ::GetModuleHandleW(nullptr), nullptr);
+  HWND control = ::CreateWindowExW(
+      exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, rect.left, rect.top,
+      rect.right - rect.left, rect.bottom - rect.top, dialog,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
   ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return control;
 }
@@ -120,8 +118,8 @@ std::optional<std::wstring> RunInputBox(HINSTANCE instance, HWND owner,
   dialogTemplate.dialog.dwExtendedStyle = WS_EX_DLGMODALFRAME;
   DialogState state;
   state.request = &request;
-  const INT_PTR answer = ::DialogBoxIndirectParamW(
-      instance, &dialogTemplate.dialog, owner, &DialogProc, reinterpret_cast<LPARAM>(&state));
+  const INT_PTR answer = ::DialogBoxIndirectParamW(instance, &dialogTemplate.dialog, owner,
+                                                   &DialogProc, reinterpret_cast<LPARAM>(&state));
   if (answer != IDOK) return std::nullopt;
   return state.result;
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <iterator>
 #include <vector>
 
 #include "platform/win32/win32_platform.h"
@@ -28,19 +29,30 @@ INPUT Key(WORD virtualKey, bool up) {
   return input;
 }
 
-// Modifiers the user may still hold (Shift from Shift+Enter, Alt, the Windows
-// keys), each side on its own so that a held right Shift is released too.
-constexpr WORD kModifiers[] = {VK_LSHIFT, VK_RSHIFT, VK_LMENU, VK_RMENU, VK_LWIN, VK_RWIN};
-
 }  // namespace
 
+unsigned Win32Platform::HeldModifiers(bool system) {
+  unsigned held = 0;
+  for (unsigned i = 0; i < std::size(kModifierKeys); ++i) {
+    const SHORT state =
+        system ? ::GetAsyncKeyState(kModifierKeys[i]) : ::GetKeyState(kModifierKeys[i]);
+    if (state < 0) held |= 1u << i;
+  }
+  return held;
+}
+
 // The held modifiers are released first, so that the target sees Ctrl+V and
-// not Ctrl+Shift+V. SendInput sends fewer events when the target refuses
-// input (an elevated window): that is reported, not ignored.
+// not Ctrl+Shift+V. A key counts as held when the system says so now or when
+// it was down at the key that started the paste (Shift+Enter): activating the
+// target can make the system forget a key held meanwhile (wine re-reads the
+// keyboard from X then), and releasing a key that is already up does no harm.
+// SendInput sends fewer events when the target refuses input (an elevated
+// window): that is reported, not ignored.
 bool Win32Platform::SendPasteKeystroke() {
+  const unsigned held = HeldModifiers(true) | modifiersAtKeyDown_;
   std::vector<INPUT> inputs;
-  for (WORD modifier : kModifiers) {
-    if (::GetAsyncKeyState(modifier) < 0) inputs.push_back(Key(modifier, true));
+  for (unsigned i = 0; i < std::size(kModifierKeys); ++i) {
+    if (held & (1u << i)) inputs.push_back(Key(kModifierKeys[i], true));
   }
   inputs.push_back(Key(VK_CONTROL, false));
   inputs.push_back(Key('V', false));

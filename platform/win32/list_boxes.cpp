@@ -1,15 +1,12 @@
 // The three list boxes and the tooltip of List2. The list boxes are the
 // model: entries and selection live in the controls only.
 
-#include <windows.h>
-
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "platform/win32/twips.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/windows_api.h"
 
 namespace pelorin::platform::win32 {
 namespace {
@@ -135,7 +132,7 @@ void Win32Platform::SetToolTip(const std::string& text) {
   std::wstring wide = Widen(text);
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof(tool);
-  tool.uFlags = TTF_IDISHWND;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | TTF_TRANSPARENT;
   tool.hwnd = window_;
   tool.uId = reinterpret_cast<UINT_PTR>(ListWindow(ListId::List2));
   tool.lpszText = wide.data();

@@ -1,12 +1,8 @@
 // The list boxes' keyboard and mouse, seen before the list box handles them
 // (the lists are subclassed), turned into Form1's list events.
 
-#include <windows.h>
-
-#include <commctrl.h>
-#include <windowsx.h>
-
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/windows_api.h"
 
 namespace pelorin::platform::win32 {
 namespace {
@@ -27,9 +23,8 @@ int Selection(HWND list) {
 
 bool PointOnItem(HWND list, int item, LPARAM point) {
   RECT rect{};
-  if (item < 0 ||
-      ::SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(item),
-                     reinterpret_cast<LPARAM>(&rect)) == LB_ERR) {
+  if (item < 0 || ::SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(item),
+                                 reinterpret_cast<LPARAM>(&rect)) == LB_ERR) {
     return false;
   }
   const POINT where{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
@@ -97,7 +92,11 @@ bool Win32Platform::OnListKeyDown(ListId list, HWND window, UINT message, WPARAM
     if (other != nullptr) ::SetFocus(other);
     return true;
   }
-  if (!Quiet()) events_->OnListKeyDown(list, static_cast<int>(key), ShiftMask());
+  if (!Quiet()) {
+    modifiersAtKeyDown_ = HeldModifiers(false);
+    events_->OnListKeyDown(list, static_cast<int>(key), ShiftMask());
+    modifiersAtKeyDown_ = 0;
+  }
   // The handler may have ended the program.
   return !::IsWindow(window);
 }

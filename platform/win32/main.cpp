@@ -1,8 +1,7 @@
 // Pelorin.exe: the real window system under the program's one window, Form1.
 
-#include <windows.h>
-
 #include <objbase.h>
+#include <windows.h>
 
 #include "app/form1.h"
 #include "platform/win32/win32_platform.h"

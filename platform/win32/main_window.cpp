@@ -1,14 +1,11 @@
 // Creation of Form1: the window class, the window, its three list boxes, the
 // tooltip of List2, and the menus built from the core's table.
 
-#include <windows.h>
-
-#include <commctrl.h>
-
 #include "platform/win32/twips.h"
 #include "platform/win32/ui_font.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/windows_api.h"
 
 namespace pelorin::platform::win32 {
 namespace {
@@ -20,9 +17,9 @@ constexpr int kIconResource = 1;
 constexpr float kClientWidth = 4695;
 constexpr float kClientHeight = 2070;
 constexpr Rect kDesignRects[3] = {
-    {0, 2040, 4695, 240},  // List1: the title list, never shown
-    {0, 0, 3495, 2040},    // List2: kaomoji
-    {3480, 0, 1215, 2040}, // List3: categories
+    {0, 2040, 4695, 240},   // List1: the title list, never shown
+    {0, 0, 3495, 2040},     // List2: kaomoji
+    {3480, 0, 1215, 2040},  // List3: categories
 };
 
 // Whole-row list boxes: no LBS_NOINTEGRALHEIGHT, so the list box itself cuts
@@ -59,14 +56,14 @@ void Win32Platform::CreateMainWindow(std::span<const MenuEntry> menus, WindowEve
   const UINT dpi = ::GetDpiForSystem();
   RECT outer{0, 0, TwipsToPixels(kClientWidth, dpi), TwipsToPixels(kClientHeight, dpi)};
   ::AdjustWindowRectExForDpi(&outer, kWindowStyle, TRUE, 0, dpi);
-  const HWND created = ::CreateWindowExW(
-      0, kWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-      outer.right - outer.left, outer.bottom - outer.top, nullptr,
-      menus_.BarHasItems() ? menus_.Bar() : nullptr, instance_, this);
+  const HWND created =
+      ::CreateWindowExW(0, kWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                        outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                        menus_.BarHasItems() ? menus_.Bar() : nullptr, instance_, this);
   if (created == nullptr) {
     const DWORD error = ::GetLastError();
-    const std::wstring text = L"The window could not be created (error " +
-                              std::to_wstring(error) + L").";
+    const std::wstring text =
+        L"The window could not be created (error " + std::to_wstring(error) + L").";
     ::MessageBoxW(nullptr, text.c_str(), kCaption, MB_ICONERROR);
     quitPosted_ = true;
     ::PostQuitMessage(1);
@@ -75,7 +72,8 @@ void Win32Platform::CreateMainWindow(std::span<const MenuEntry> menus, WindowEve
   fontDpi_ = Dpi();
   if (fontDpi_ != dpi) {
     // The window opened on a monitor with another scale: size it for that one.
-    RECT scaled{0, 0, TwipsToPixels(kClientWidth, fontDpi_), TwipsToPixels(kClientHeight, fontDpi_)};
+    RECT scaled{0, 0, TwipsToPixels(kClientWidth, fontDpi_),
+                TwipsToPixels(kClientHeight, fontDpi_)};
     ::AdjustWindowRectExForDpi(&scaled, kWindowStyle, TRUE, 0, fontDpi_);
     ::SetWindowPos(window_, nullptr, 0, 0, scaled.right - scaled.left, scaled.bottom - scaled.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -92,9 +90,9 @@ void Win32Platform::RegisterWindowClass() const {
   windowClass.lpfnWndProc = &Win32Platform::WindowProc;
   windowClass.hInstance = instance_;
   windowClass.hIcon = ::LoadIconW(instance_, MAKEINTRESOURCEW(kIconResource));
-  windowClass.hIconSm = static_cast<HICON>(
-      ::LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
-                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0));
+  windowClass.hIconSm = static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource),
+                                                        IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                        ::GetSystemMetrics(SM_CYSMICON), 0));
   windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kWindowClass;
@@ -106,10 +104,9 @@ void Win32Platform::CreateLists() {
     const auto list = static_cast<ListId>(i + 1);
     const DWORD visible = list == ListId::List1 ? 0 : WS_VISIBLE;
     const DWORD notify = list == ListId::List1 ? 0 : LBS_NOTIFY;
-    lists_[i] = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
-                                  (kListStyle & ~LBS_NOTIFY) | notify | visible, 0, 0, 0, 0,
-                                  window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + 1)),
-                                  instance_, nullptr);
+    lists_[i] = ::CreateWindowExW(
+        WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, (kListStyle & ~LBS_NOTIFY) | notify | visible, 0, 0,
+        0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + 1)), instance_, nullptr);
     ::SetWindowSubclass(lists_[i], &Win32Platform::ListProc, static_cast<UINT_PTR>(list),
                         reinterpret_cast<DWORD_PTR>(this));
   }
@@ -129,7 +126,9 @@ void Win32Platform::CreateToolTip() {
   if (!toolTip_) return;
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof(tool);
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  // TTF_TRANSPARENT: a click on the tip goes through to the list under it
+  // (the tip shows beside the pointer, often over the next entry).
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | TTF_TRANSPARENT;
   tool.hwnd = window_;
   tool.uId = reinterpret_cast<UINT_PTR>(ListWindow(ListId::List2));
   tool.lpszText = const_cast<wchar_t*>(L"");

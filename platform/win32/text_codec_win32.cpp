@@ -45,8 +45,8 @@ std::optional<std::string> Utf16ToCp932Strict(std::wstring_view text) {
   if (text.empty()) return std::string();
   const int size = static_cast<int>(text.size());
   BOOL usedDefault = FALSE;
-  const int length = ::WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, text.data(), size,
-                                           nullptr, 0, nullptr, &usedDefault);
+  const int length = ::WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr,
+                                           0, nullptr, &usedDefault);
   if (length <= 0 || usedDefault) return std::nullopt;
   std::string result(static_cast<size_t>(length), '\0');
   ::WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, text.data(), size, result.data(), length,

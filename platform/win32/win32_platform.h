@@ -112,7 +112,7 @@ class Win32Platform final : public Platform {
     int selectionAtStart = -1;
   };
 
-  // main_window.cpp: creation and the window procedure.
+  // main_window.cpp (creation) and window_proc.cpp (the window procedure).
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void RegisterWindowClass() const;
@@ -133,8 +133,7 @@ class Win32Platform final : public Platform {
   // list_input.cpp: the list boxes' own messages, before the list handles them.
   static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR data);
-  LRESULT HandleListMessage(ListId list, HWND window, UINT message, WPARAM wParam,
-                            LPARAM lParam);
+  LRESULT HandleListMessage(ListId list, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool OnListKeyDown(ListId list, HWND window, UINT message, WPARAM key);
   void OnListButtonDown(ListId list, HWND window, bool doubleClick);
   void OnListButtonUp(ListId list, HWND window, WPARAM wParam, LPARAM lParam);
@@ -147,8 +146,18 @@ class Win32Platform final : public Platform {
   bool Quiet() const { return quiet_ > 0 || events_ == nullptr; }
   Rect ChildRect(HWND child) const;
 
+  // Modifier keys that a paste releases before Ctrl+V, each side on its own.
+  static constexpr WORD kModifierKeys[] = {VK_LSHIFT, VK_RSHIFT, VK_LMENU,
+                                           VK_RMENU,  VK_LWIN,   VK_RWIN};
+  // keyboard.cpp: bit i set when kModifierKeys[i] is held by this thread's
+  // current key (or, with `system`, anywhere).
+  static unsigned HeldModifiers(bool system);
+
   HINSTANCE instance_;
   HWND window_ = nullptr;
+  // The modifiers held at the key being handled by a list's key-down event
+  // (Shift from Shift+Enter), kept while the event runs.
+  unsigned modifiersAtKeyDown_ = 0;
   std::array<HWND, 3> lists_{};
   std::array<ClickGesture, 3> gestures_{};
   UniqueWindow toolTip_;

@@ -90,8 +90,7 @@ void Win32Platform::SetTopmost(bool topmost) {
 }
 
 bool Win32Platform::IsTopmost() const {
-  return window_ != nullptr &&
-         (::GetWindowLongPtrW(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  return window_ != nullptr && (::GetWindowLongPtrW(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 void Win32Platform::ShowWindow() {

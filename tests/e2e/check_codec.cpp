@@ -21,12 +21,12 @@ struct EncodeCase {
 
 const EncodeCase kEncodeCases[] = {
     {"顔", std::string("\x8A\xE7")},
-    {"～", std::string("\x81\x60")},          // U+FF5E, the tilde Japanese users type
-    {"〜", std::nullopt},                     // U+301C: not in Windows' table
-    {"¥", std::nullopt},                      // U+00A5: best fit to 5C only
-    {"−", std::nullopt},                      // U+2212: best fit to 817C only
-    {"≒", std::string("\x81\xE0")},           // also NEC row 13 (8790): JIS wins
-    {"ⅰ", std::string("\xFA\x40")},           // IBM extension, not NEC-selected EEEF
+    {"～", std::string("\x81\x60")},  // U+FF5E, the tilde Japanese users type
+    {"〜", std::nullopt},             // U+301C: not in Windows' table
+    {"¥", std::nullopt},              // U+00A5: best fit to 5C only
+    {"−", std::nullopt},              // U+2212: best fit to 817C only
+    {"≒", std::string("\x81\xE0")},   // also NEC row 13 (8790): JIS wins
+    {"ⅰ", std::string("\xFA\x40")},   // IBM extension, not NEC-selected EEEF
     {"(・ω・)", std::string("(\x81\x45\x83\xD6\x81\x45)")},
     {"ʕ•ᴥ•ʔ", std::nullopt},
 };
@@ -41,6 +41,10 @@ const DecodeCase kDecodeCases[] = {
     {"\xEE\xEF", std::string("ⅰ")},
     {"\x81\x60", std::string("～")},
     {"a\x82", std::nullopt},  // a lead byte at the end
+    // A single byte Windows maps and glibc does not (the host codec adds it).
+    // Windows also maps A0 and FD to FF (to U+F8F0..U+F8F3); wine's table
+    // refuses them, so they are pinned on the host only.
+    {"\x80", std::string("\xC2\x80")},
 };
 
 std::string Hex(const std::optional<std::string>& bytes) {

@@ -37,6 +37,8 @@ CheckResult CheckRefusesSecondCopy(Context& context);
 CheckResult CheckComesBackAsLeft(Context& context);
 CheckResult CheckSettingsReadByWindows(Context& context);
 CheckResult CheckCodePage932(Context& context);
+CheckResult CheckInputBox(Context& context);
+CheckResult CheckResources(Context& context);
 
 // The bells counted so far, or -1.
 long BellCount(const Context& context);

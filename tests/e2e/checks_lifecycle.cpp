@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
-
 #include <string>
 #include <vector>
 
@@ -53,6 +51,7 @@ bool PickFromCategoryMenu(const PelorinApp& pelorin, int downs) {
     return false;
   };
   if (!WaitUntil(menuShown, kStepTimeoutMs)) return false;
+  Pause(150);
   for (int i = 0; i < downs; ++i) PressKey(VK_DOWN);
   return PressKey(VK_RETURN);
 }
@@ -65,7 +64,9 @@ std::string ReadProfile(const std::string& path, const std::wstring& section,
   return value;
 }
 
-std::string Pixels(LONG pixels) { return std::to_string(::MulDiv(pixels, 1440, ::GetDpiForSystem())); }
+std::string Pixels(LONG pixels) {
+  return std::to_string(::MulDiv(pixels, 1440, ::GetDpiForSystem()));
+}
 
 }  // namespace
 
@@ -82,7 +83,8 @@ CheckResult CheckRefusesSecondCopy(Context& context) {
     return Fail("no message box titled \"Pelorin\"");
   }
   bool textFound = false;
-  for (HWND label : ChildrenOfClass(box, L"Static")) textFound |= WindowText(label) == kSecondCopyText;
+  for (HWND label : ChildrenOfClass(box, L"Static"))
+    textFound |= WindowText(label) == kSecondCopyText;
   if (!textFound) return Fail("the message box does not say " + Show(kSecondCopyText));
   HWND ok = nullptr;
   for (HWND button : ChildrenOfClass(box, L"Button")) {
@@ -92,7 +94,6 @@ CheckResult CheckRefusesSecondCopy(Context& context) {
   Activate(box);
   // The first copy is always on top and may cover the box: then OK is
   // pressed with the keyboard instead of the mouse.
-  fprintf(stderr, "DBG fg=%p box=%p wfp=%p ok=%p\n", (void*)::GetForegroundWindow(), (void*)box, (void*)::WindowFromPoint(Center(ok)), (void*)ok);
   if (::WindowFromPoint(Center(ok)) == ok) {
     Click(Center(ok));
   } else {
@@ -125,9 +126,12 @@ CheckResult CheckComesBackAsLeft(Context& context) {
   KeyDown(VK_SHIFT);
   PressKey(VK_UP);
   KeyUp(VK_SHIFT);
-  if (!WaitUntil([&] { return first.Texts(List::Kaomoji) == AnimalsReordered() &&
-                              first.Selected(List::Kaomoji) == 0; },
-                 kStepTimeoutMs)) {
+  if (!WaitUntil(
+          [&] {
+            return first.Texts(List::Kaomoji) == AnimalsReordered() &&
+                   first.Selected(List::Kaomoji) == 0;
+          },
+          kStepTimeoutMs)) {
     return Fail("Shift+Up did not move the kaomoji up");
   }
   if (!PickFromCategoryMenu(first, 2) ||
@@ -189,8 +193,8 @@ CheckResult CheckSettingsReadByWindows(Context& context) {
   expect(L"LIST", L"LIST", list);
   const RECT& rect = context.closedRect;
   const std::string state = "1," + Pixels(rect.top) + "," + Pixels(rect.left) + "," +
-                            Pixels(rect.bottom - rect.top) + "," +
-                            Pixels(rect.right - rect.left) + ",False,False";
+                            Pixels(rect.bottom - rect.top) + "," + Pixels(rect.right - rect.left) +
+                            ",False,False";
   expect(L"DATA", L"STATE", std::wstring(state.begin(), state.end()));
   if (!problems.empty()) return Fail("unexpected values:" + problems);
   return {};

@@ -11,6 +11,7 @@
 #include "tests/e2e/checks.h"
 #include "tests/e2e/desktop.h"
 #include "tests/e2e/fixture.h"
+#include "tests/e2e/key_recorder.h"
 
 namespace pelorin::e2e {
 namespace {
@@ -34,12 +35,43 @@ std::vector<std::wstring> CategoryNames() {
 
 const std::vector<std::wstring>& Faces() { return FixtureCategories()[0].kaomoji; }
 
+std::wstring ClipboardText(HWND owner) {
+  std::wstring text;
+  if (!::OpenClipboard(owner)) return L"<busy>";
+  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(data))) {
+      text = chars;
+      ::GlobalUnlock(data);
+    }
+  } else {
+    text = L"<empty>";
+  }
+  ::CloseClipboard();
+  return text;
+}
+
+// What the desktop looks like, for a report.
+std::string Situation(const PelorinApp& pelorin) {
+  HWND front = ::GetForegroundWindow();
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  ::GetGUIThreadInfo(::GetWindowThreadProcessId(pelorin.Window(), nullptr), &info);
+  POINT cursor{};
+  ::GetCursorPos(&cursor);
+  return "in front " + Show(ClassName(front)) + ", Pelorin's focus " +
+         Show(ClassName(info.hwndFocus)) + " capture " + Show(ClassName(info.hwndCapture)) +
+         ", kaomoji selected " + std::to_string(pelorin.Selected(List::Kaomoji)) + ", pointer " +
+         std::to_string(cursor.x) + "," + std::to_string(cursor.y);
+}
+
 enum class PasteBy { DoubleClick, Enter, ShiftEnter };
 
 // The target is made the active window first, so that Pelorin, once clicked,
 // stands directly above it.
 std::string PasteInto(Context& context, PasteBy how, int index, const std::wstring& expected) {
   PelorinApp& pelorin = *context.pelorin;
+  KeyRecorder keys;
+  if (!keys.Active()) return "no keyboard hook";
   context.target.Clear();
   if (!Activate(context.target.Window())) return "the target window could not be activated";
   POINT entry{};
@@ -48,23 +80,42 @@ std::string PasteInto(Context& context, PasteBy how, int index, const std::wstri
     if (!DoubleClick(entry)) return "the double click was not sent";
   } else {
     Click(entry);
-    if (!WaitUntil([&] {
-          return ::GetForegroundWindow() == pelorin.Window() &&
-                 pelorin.Selected(List::Kaomoji) == index;
-        },
-                   kPasteTimeoutMs)) {
-      return "a click did not activate Pelorin and select the entry";
+    if (!WaitUntil(
+            [&] {
+              return ::GetForegroundWindow() == pelorin.Window() &&
+                     pelorin.Selected(List::Kaomoji) == index;
+            },
+            kPasteTimeoutMs)) {
+      return "a click did not activate Pelorin and select the entry (" + Situation(pelorin) + ")";
     }
     if (how == PasteBy::ShiftEnter) KeyDown(VK_SHIFT);
     PressKey(VK_RETURN);
   }
   // Shift stays held until the text has arrived, as a user's finger would.
   WaitUntil([&] { return context.target.Text() == expected; }, kPasteTimeoutMs);
-  if (how == PasteBy::ShiftEnter) KeyUp(VK_SHIFT);
+  if (how == PasteBy::ShiftEnter) {
+    KeyUp(VK_SHIFT);
+    if (!ShiftReleasedBeforeCtrlV(keys.Events())) {
+      std::string seen;
+      for (const KeyEvent& key : keys.Events()) {
+        seen += " " + std::to_string(key.virtualKey) + (key.up ? "u" : "d");
+      }
+      return "Pelorin did not release the held Shift before Ctrl+V (keys:" + seen + ")";
+    }
+  }
   const std::wstring got = context.target.Text();
-  if (got != expected) return "expected " + Show(expected) + ", the edit holds " + Show(got);
-  if (!context.target.CtrlAtV() || context.target.ShiftAtV()) {
-    return "the target did not see a plain Ctrl+V";
+  if (got != expected) {
+    HWND front = ::GetForegroundWindow();
+    return "expected " + Show(expected) + ", the edit holds " + Show(got) +
+           " (in front: " + Show(ClassName(front)) + " " + Show(WindowText(front)) +
+           ", clipboard " + Show(ClipboardText(context.target.Window())) + ", V seen " +
+           (context.target.SawV() ? "yes" : "no") + ")";
+  }
+  if (!context.target.SawV() || !context.target.CtrlAtV() || context.target.ShiftAtV()) {
+    return std::string("the target did not see a plain Ctrl+V (V ") +
+           (context.target.SawV() ? "seen" : "not seen") + ", Ctrl " +
+           (context.target.CtrlAtV() ? "down" : "up") + ", Shift " +
+           (context.target.ShiftAtV() ? "down" : "up") + ")";
   }
   return {};
 }
@@ -183,8 +234,12 @@ CheckResult CheckBeepsWithNothingBelow(Context& context) {
   PelorinApp& pelorin = *context.pelorin;
   if (!pelorin.Running()) return Fail("Pelorin is not running");
   ::ShowWindow(context.target.Window(), SW_HIDE);
+  // Pelorin's own windows (its tooltip shows the last kaomoji as its text)
+  // stand above it and do not count.
   for (HWND window : TopLevelWindowsOf(0)) {
-    if (window != pelorin.Window() && !WindowText(window).empty()) {
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    if (process != pelorin.ProcessId() && !WindowText(window).empty()) {
       return Fail("another titled window is visible: " + Show(WindowText(window)));
     }
   }

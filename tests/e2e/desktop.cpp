@@ -1,6 +1,7 @@
 #include "tests/e2e/desktop.h"
 
 #include <cstdio>
+#include <initializer_list>
 
 namespace pelorin::e2e {
 namespace {
@@ -30,9 +31,27 @@ INPUT Key(WORD virtualKey, bool up) {
   return input;
 }
 
-bool Buttons(POINT where, std::vector<INPUT> presses) {
+// The pointer comes to rest before the buttons, as a hand's would.
+POINT Normalized(POINT where) {
+  const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const int width = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int height = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  return {::MulDiv(where.x - left, 65535, width - 1), ::MulDiv(where.y - top, 65535, height - 1)};
+}
+
+constexpr DWORD kAt = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+
+// Every button event carries its position. Under wine's virtual desktop the
+// X pointer follows a move late and can pull the cursor back to where it was
+// a moment ago; a bare button event would then land there.
+bool Buttons(POINT where, std::initializer_list<DWORD> buttons) {
   if (!MoveMouse(where)) return false;
-  return Send(std::move(presses));
+  Pause(100);
+  const POINT at = Normalized(where);
+  std::vector<INPUT> inputs;
+  for (DWORD button : buttons) inputs.push_back(Mouse(kAt | button, at.x, at.y));
+  return Send(std::move(inputs));
 }
 
 }  // namespace
@@ -51,19 +70,14 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
-void Pause(DWORD ms) { WaitUntil([] { return false; }, ms); }
+void Pause(DWORD ms) {
+  WaitUntil([] { return false; }, ms);
+}
 
 // Absolute coordinates over the whole virtual screen, 0..65535.
 bool MoveMouse(POINT where) {
-  const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
-  const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
-  const int width = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
-  const int height = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  const LONG x = ::MulDiv(where.x - left, 65535, width - 1);
-  const LONG y = ::MulDiv(where.y - top, 65535, height - 1);
-  if (!Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK, x, y)})) {
-    return false;
-  }
+  const POINT at = Normalized(where);
+  if (!Send({Mouse(kAt, at.x, at.y)})) return false;
   return WaitUntil(
       [&] {
         POINT now{};
@@ -72,17 +86,15 @@ bool MoveMouse(POINT where) {
       1000);
 }
 
-bool Click(POINT where) {
-  return Buttons(where, {Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
-}
+bool Click(POINT where) { return Buttons(where, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}); }
 
 bool DoubleClick(POINT where) {
-  return Buttons(where, {Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP),
-                         Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
+  return Buttons(
+      where, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
 }
 
 bool RightClick(POINT where) {
-  return Buttons(where, {Mouse(MOUSEEVENTF_RIGHTDOWN), Mouse(MOUSEEVENTF_RIGHTUP)});
+  return Buttons(where, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
 }
 
 bool PressKey(WORD virtualKey) { return Send({Key(virtualKey, false), Key(virtualKey, true)}); }
@@ -150,8 +162,8 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className) {
       parent,
       [](HWND window, LPARAM data) -> BOOL {
         auto& s = *reinterpret_cast<Search*>(data);
-        if (::CompareStringOrdinal(ClassName(window).c_str(), -1, s.className.c_str(), -1,
-                                   TRUE) == CSTR_EQUAL) {
+        if (::CompareStringOrdinal(ClassName(window).c_str(), -1, s.className.c_str(), -1, TRUE) ==
+            CSTR_EQUAL) {
           s.found.push_back(window);
         }
         return TRUE;

@@ -5,13 +5,20 @@
 //   pelorin-e2e APP_FOLDER BELL_COUNT_FILE [CHECK_NUMBERS]
 // APP_FOLDER holds a fresh copy of Pelorin.exe; the checks write its data.
 // CHECK_NUMBERS (e.g. "1,5") runs only those checks, for working on one.
+//
+//   pelorin-e2e --wait-for-window SECONDS
+// waits until Pelorin's window is shown and prints its rectangle (left top
+// width height), for screenshots; exits 1 when it does not come.
 
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
 #include "tests/e2e/checks.h"
+#include "tests/e2e/desktop.h"
 #include "tests/e2e/fixture.h"
 
 namespace {
@@ -37,6 +44,10 @@ constexpr Check kChecks[] = {
     {"the settings file reads back through GetPrivateProfileStringA",
      &pelorin::e2e::CheckSettingsReadByWindows},
     {"code page 932 as Windows' table has it", &pelorin::e2e::CheckCodePage932},
+    {"the input box opens at the window, takes typed text and gives it back",
+     &pelorin::e2e::CheckInputBox},
+    {"the exe carries version 1.0.4, its icon and per-monitor DPI awareness",
+     &pelorin::e2e::CheckResources},
 };
 
 void Print(const std::string& line) {
@@ -45,9 +56,31 @@ void Print(const std::string& line) {
   std::fflush(stdout);
 }
 
+int WaitForWindow(int seconds) {
+  HWND window = nullptr;
+  pelorin::e2e::WaitUntil(
+      [&] {
+        window = pelorin::e2e::FindTopLevel(0, L"PelorinForm1", L"Pelorin");
+        return window != nullptr;
+      },
+      static_cast<DWORD>(seconds) * 1000);
+  if (window == nullptr) return 1;
+  pelorin::e2e::Pause(500);  // the first paint
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  Print(std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+        std::to_string(rect.right - rect.left) + " " + std::to_string(rect.bottom - rect.top));
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  // Lines end in LF only, as the shell that reads them expects.
+  _setmode(_fileno(stdout), _O_BINARY);
+  if (argc == 3 && std::wstring(argv[1]) == L"--wait-for-window") {
+    return WaitForWindow(_wtoi(argv[2]));
+  }
   if (argc != 3 && argc != 4) {
     Print("usage: pelorin-e2e APP_FOLDER BELL_COUNT_FILE [CHECK_NUMBERS]");
     return 2;

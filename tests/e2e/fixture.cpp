@@ -11,8 +11,8 @@ namespace {
 
 std::string ToUtf8(const std::wstring& text) {
   const int size = static_cast<int>(text.size());
-  const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr,
-                                           nullptr);
+  const int length =
+      ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
   std::string result(static_cast<size_t>(length > 0 ? length : 0), '\0');
   ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, result.data(), length, nullptr, nullptr);
   return result;
@@ -83,8 +83,8 @@ bool WriteFixture(const std::wstring& appFolder, std::string* error) {
   }
   std::wstring state;
   for (const char* c = kFixtureState; *c != '\0'; ++c) state += static_cast<wchar_t>(*c);
-  const std::wstring settings = L"[LIST]\r\nLIST=" + list + L"\r\n[FILE]\r\n" + files +
-                                L"[DATA]\r\nSTATE=" + state + L"\r\n";
+  const std::wstring settings =
+      L"[LIST]\r\nLIST=" + list + L"\r\n[FILE]\r\n" + files + L"[DATA]\r\nSTATE=" + state + L"\r\n";
   if (!WriteBytes(fs::path(SettingsPath(appFolder)), ToCp932(settings))) {
     *error = "cannot write the settings file";
     return false;

@@ -43,17 +43,22 @@ bool PelorinApp::Launch(std::string* error) {
   return true;
 }
 
+// The program activates itself when it shows its window; the checks start
+// once that has happened and it waits for input.
 bool PelorinApp::WaitForWindow(DWORD timeoutMs) {
-  return WaitUntil(
+  const bool shown = WaitUntil(
       [&] {
         window_ = FindTopLevel(process_.dwProcessId, L"PelorinForm1", L"Pelorin");
-        return window_ != nullptr;
+        return window_ != nullptr && ::GetForegroundWindow() == window_;
       },
       timeoutMs);
+  ::WaitForInputIdle(process_.hProcess, timeoutMs);
+  return shown;
 }
 
 bool PelorinApp::Running() const {
-  return process_.hProcess != nullptr && ::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+  return process_.hProcess != nullptr &&
+         ::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
 bool PelorinApp::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {

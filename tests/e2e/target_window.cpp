@@ -1,6 +1,6 @@
 #include "tests/e2e/target_window.h"
 
-#include <commctrl.h>
+#include "platform/win32/windows_api.h"
 
 namespace pelorin::e2e {
 namespace {
@@ -45,12 +45,10 @@ std::wstring TargetWindow::Text() const {
   return text;
 }
 
-LRESULT CALLBACK TargetWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
+LRESULT CALLBACK TargetWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* self = reinterpret_cast<TargetWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   switch (message) {
@@ -73,7 +71,10 @@ LRESULT CALLBACK TargetWindow::EditProc(HWND edit, UINT message, WPARAM wParam, 
     auto* self = reinterpret_cast<TargetWindow*>(data);
     self->sawV_ = true;
     self->ctrlAtV_ = ::GetKeyState(VK_CONTROL) < 0;
-    self->shiftAtV_ = ::GetKeyState(VK_SHIFT) < 0;
+    // The Shift the user still holds was pressed while Pelorin had the
+    // keyboard, so this thread's own key state may never have seen it; the
+    // system-wide state shows whether it is still down.
+    self->shiftAtV_ = ::GetKeyState(VK_SHIFT) < 0 || ::GetAsyncKeyState(VK_SHIFT) < 0;
   }
   return ::DefSubclassProc(edit, message, wParam, lParam);
 }

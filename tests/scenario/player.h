@@ -25,6 +25,10 @@ class Player {
   // failure and the line it belongs to.
   StepResult Finish(int& line);
 
+  // The world and the program being played, for a caller that watches them.
+  sim::SimPlatform& World() { return sim_; }
+  const app::Form1* Program() const { return form_.get(); }
+
  private:
   StepResult RunSetup(const Command& command);
   StepResult RunAction(const Command& command);

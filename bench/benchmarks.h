@@ -1,0 +1,30 @@
+#pragma once
+// The host benchmarks, registered by name so that the table can pair each
+// with its baseline (bench_main.cpp).
+
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+#include <string>
+
+namespace pelorin::bench {
+
+inline constexpr std::size_t kSmallFile = 10'000;
+inline constexpr std::size_t kLargeFile = 100'000;
+inline constexpr std::size_t kCategoryCount = 2'000;
+
+// Registers `run(state, count)` as `name`, timed by the clock on the wall
+// (files are involved), in milliseconds.
+template <typename Function>
+void Register(const std::string& name, Function run, std::size_t count) {
+  benchmark::RegisterBenchmark(name.c_str(),
+                               [run, count](benchmark::State& state) { run(state, count); })
+      ->UseRealTime()
+      ->Unit(benchmark::kMillisecond);
+}
+
+void RegisterKaomojiFileBenchmarks();
+void RegisterCategoryListBenchmarks();
+void RegisterForm1Benchmarks();
+
+}  // namespace pelorin::bench

@@ -1,0 +1,53 @@
+// Runs a fuzz target over the files named (folders: every file in them) once
+// each, without libFuzzer: the seed corpus and every input a fuzz run ever
+// found become a plain test of the ordinary build.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+namespace {
+
+namespace fs = std::filesystem;
+
+int RunOne(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::fprintf(stderr, "cannot read %s\n", path.c_str());
+    return 1;
+  }
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<fs::path> inputs;
+  for (int i = 1; i < argc; ++i) {
+    const fs::path path = argv[i];
+    std::error_code error;
+    if (fs::is_directory(path, error)) {
+      for (const fs::directory_entry& entry : fs::recursive_directory_iterator(path)) {
+        if (entry.is_regular_file()) inputs.push_back(entry.path());
+      }
+    } else {
+      inputs.push_back(path);
+    }
+  }
+  if (inputs.empty()) {
+    std::fprintf(stderr, "usage: %s FILE-OR-FOLDER...\n", argv[0]);
+    return 2;
+  }
+  int failures = 0;
+  for (const fs::path& input : inputs) failures += RunOne(input);
+  std::printf("%zu inputs replayed\n", inputs.size());
+  return failures == 0 ? 0 : 1;
+}
