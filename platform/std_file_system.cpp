@@ -1,7 +1,5 @@
 #include "platform/std_file_system.h"
 
-#include "platform/durable_replace.h"
-
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +11,12 @@
 #include <string>
 #include <system_error>
 
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#endif
+#if defined(_POSIX_VERSION)
+#include <fcntl.h>
+#endif
 
 namespace pelorin::platform {
 namespace fs = std::filesystem;
@@ -52,6 +56,45 @@ FileResult WriteWhole(const fs::path& path, const std::string& shown, const std:
   out.close();
   if (out.fail())
     return FileResult::Fail(Describe("cannot write a temporary file for", shown, LastError()));
+  return FileResult::Ok();
+}
+
+// Step 1 of the atomic write: the new contents reach the disk before the
+// rename makes them visible. (The Win32 program has a file access of its own,
+// with FlushFileBuffers and MoveFileExW.)
+FileResult FlushToDisk(const fs::path& path, const std::string& shown) {
+#if defined(_POSIX_VERSION)
+  // fsync flushes the file, not the descriptor: a read-only one will do.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0)
+    return FileResult::Fail(Describe("cannot flush the temporary file for", shown, LastError()));
+  bool flushed = ::fsync(fd) == 0;
+  std::error_code error = LastError();
+  ::close(fd);
+  if (!flushed)
+    return FileResult::Fail(Describe("cannot flush the temporary file for", shown, error));
+#else
+  (void)path;
+  (void)shown;
+#endif
+  return FileResult::Ok();
+}
+
+// Step 2: the flushed file takes the target's place in one step.
+FileResult ReplaceTarget(const fs::path& from, const fs::path& to, const std::string& shown) {
+  std::error_code error;
+  fs::rename(from, to, error);
+  if (error) return FileResult::Fail(Describe("cannot replace", shown, error));
+#if defined(_POSIX_VERSION)
+  // The rename itself reaches the disk with the folder's entry; a failure here
+  // leaves the new file in place, so it is not reported.
+  fs::path parent = to.parent_path().empty() ? fs::path(".") : to.parent_path();
+  int folder = ::open(parent.c_str(), O_RDONLY | O_CLOEXEC);
+  if (folder >= 0) {
+    (void)::fsync(folder);
+    ::close(folder);
+  }
+#endif
   return FileResult::Ok();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// FileSystem on std::filesystem: the one realisation of file access for both
-// platforms (the simulation wraps it with fault injection).
+// FileSystem on std::filesystem: the program's file access on the host, which
+// the simulation wraps with fault injection. The Windows program uses
+// platform/win32/win32_file_system.h, which keeps std::filesystem out of it.
 
 #include "platform/file_system.h"
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "platform/std_file_system.h"
+#include "platform/win32/win32_file_system.h"
 #include "platform/win32/menu_tree.h"
 #include "platform/win32/unique.h"
 
@@ -171,7 +171,7 @@ class Win32Platform final : public Platform {
   std::string toolTipText_;
   UniqueHandle instanceMutex_;
   std::optional<bool> anotherCopy_;
-  StdFileSystem files_;
+  Win32FileSystem files_;
 };
 
 }  // namespace pelorin::platform::win32
