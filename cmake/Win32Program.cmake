@@ -29,6 +29,17 @@ set_source_files_properties(${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/resources
   PROPERTIES OBJECT_DEPENDS
   "${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/resources/pelorin.ico;${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/resources/Pelorin.exe.manifest")
 
+# The test build: the same program with the read-only probe that the Windows
+# scenario runner asks about the real menus, tooltip and beeps
+# (platform/win32/probe/). The released Pelorin.exe is built without it.
+add_executable(Pelorin-probe WIN32
+  ${PELORIN_WIN32_SOURCES}
+  ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/probe/probe.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/resources/pelorin.rc)
+target_compile_definitions(Pelorin-probe PRIVATE PELORIN_PROBE)
+target_link_libraries(Pelorin-probe PRIVATE pelorin_core comctl32 shell32 ole32)
+target_link_options(Pelorin-probe PRIVATE ${PELORIN_STATIC_LINK} -mwindows)
+
 # The end-to-end driver: a Windows program that starts Pelorin.exe under wine
 # and works it with real input (tests/e2e/run-wine-checks.sh runs it).
 file(GLOB PELORIN_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/*.cpp)
@@ -38,3 +49,7 @@ if(PELORIN_E2E_SOURCES)
   target_link_libraries(pelorin-e2e PRIVATE pelorin_core comctl32 version)
   target_link_options(pelorin-e2e PRIVATE ${PELORIN_STATIC_LINK} -mconsole)
 endif()
+
+include(${CMAKE_CURRENT_SOURCE_DIR}/tests/faults/WineCrash.cmake)
+include(${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/WineScenario.cmake)
+include(${CMAKE_CURRENT_SOURCE_DIR}/bench/wine/WineBench.cmake)

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "platform/win32/timing/timing.h"
 #include "platform/win32/win32_platform.h"
 
 namespace pelorin::platform::win32 {
@@ -59,7 +60,10 @@ bool Win32Platform::SendPasteKeystroke() {
   inputs.push_back(Key('V', true));
   inputs.push_back(Key(VK_CONTROL, true));
   const UINT count = static_cast<UINT>(inputs.size());
-  return ::SendInput(count, inputs.data(), sizeof(INPUT)) == count;
+  const bool sent = ::SendInput(count, inputs.data(), sizeof(INPUT)) == count;
+  timing::Stop("activation");
+  timing::Stop("foreground");
+  return sent;
 }
 
 }  // namespace pelorin::platform::win32

@@ -81,6 +81,7 @@ void Win32Platform::CreateMainWindow(std::span<const MenuEntry> menus, WindowEve
   CreateLists();
   CreateToolTip();
   events_ = &events;
+  DispatchScope loading(*this);
   events.OnLoad();
 }
 

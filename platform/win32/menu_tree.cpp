@@ -80,6 +80,10 @@ bool MenuTree::IsBarMenu(MenuItemId item) const {
   return Valid(item) && table_[item].parent == kBar && !table_[item].popupOnly;
 }
 
+const MenuEntry* MenuTree::Entry(MenuItemId item) const {
+  return Valid(item) ? &table_[item] : nullptr;
+}
+
 bool MenuTree::Visible(MenuItemId item) const { return Valid(item) && items_[item].visible; }
 
 bool MenuTree::Checked(MenuItemId item) const { return Valid(item) && items_[item].checked; }
@@ -106,6 +110,7 @@ bool MenuTree::Valid(MenuItemId item) const {
 }
 
 HMENU MenuTree::MenuHolding(MenuItemId item) const {
+  if (!Valid(item)) return nullptr;
   const MenuItemId parent = table_[item].parent;
   return parent == kBar ? bar_ : items_[parent].popup;
 }

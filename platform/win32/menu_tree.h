@@ -33,6 +33,10 @@ class MenuTree {
   std::optional<MenuItemId> ItemOfCommand(UINT command) const;
   std::optional<MenuItemId> ItemOfPopup(HMENU popup) const;
   bool IsBarMenu(MenuItemId item) const;
+  // The table's entry of an item; nullptr for an unknown one.
+  const MenuEntry* Entry(MenuItemId item) const;
+  // The menu an item is shown in when visible: the bar or its parent's popup.
+  HMENU MenuHolding(MenuItemId item) const;
 
   bool Visible(MenuItemId item) const;
   bool Checked(MenuItemId item) const;
@@ -47,7 +51,6 @@ class MenuTree {
     bool checked = false;
   };
   bool Valid(MenuItemId item) const;
-  HMENU MenuHolding(MenuItemId item) const;
   void Rebuild(MenuItemId parent);
   void Append(HMENU menu, MenuItemId item);
   void Clear(HMENU menu);

@@ -47,6 +47,21 @@ std::wstring TemporaryNameFor(const std::wstring& path) {
          std::to_wstring(::GetTickCount64()) + L"-" + std::to_wstring(++counter);
 }
 
+// The name the file system keeps for the file at a path ("B.txt" when
+// "b.txt" finds it); empty when there is none.
+std::wstring StoredName(const std::wstring& path) {
+  WIN32_FIND_DATAW found{};
+  HANDLE search = ::FindFirstFileW(path.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return {};
+  ::FindClose(search);
+  return found.cFileName;
+}
+
+std::wstring LeafOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L'\\');
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
 FileResult WriteAndFlush(const std::wstring& temporary, const std::string& bytes,
                          const std::string& shown) {
   FileHandle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -118,8 +133,25 @@ FileResult Win32FileSystem::WriteFileAtomic(const std::string& path, const std::
 }
 
 FileResult Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
-  if (!::MoveFileW(ToWindowsPath(from).c_str(), ToWindowsPath(to).c_str())) {
+  const std::wstring source = ToWindowsPath(from);
+  const std::wstring target = ToWindowsPath(to);
+  if (!::MoveFileW(source.c_str(), target.c_str())) {
     return Failure("cannot rename " + from + " to", to);
+  }
+  // A file taking another letter case of its own name: some file systems
+  // (and wine) report success but keep the old name. Then the name changes
+  // in two steps, through a temporary name, and goes back when the second
+  // step fails.
+  const std::wstring stored = StoredName(target);
+  if (stored.empty() || stored == LeafOf(target)) return FileResult::Ok();
+  const std::wstring temporary = TemporaryNameFor(target);
+  if (!::MoveFileW(target.c_str(), temporary.c_str())) {
+    return Failure("cannot rename " + from + " to", to);
+  }
+  if (!::MoveFileW(temporary.c_str(), target.c_str())) {
+    const FileResult failed = Failure("cannot rename " + from + " to", to);
+    ::MoveFileW(temporary.c_str(), source.c_str());
+    return failed;
   }
   return FileResult::Ok();
 }

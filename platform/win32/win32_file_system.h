@@ -14,7 +14,8 @@ class Win32FileSystem : public FileSystem {
   // MOVEFILE_WRITE_THROUGH).
   FileResult WriteFileAtomic(const std::string& path, const std::string& bytes) override;
   // MoveFileW refuses an existing target, but lets a file take another letter
-  // case of its own name.
+  // case of its own name (in two steps where the file system keeps the old
+  // case of a plain move).
   FileResult RenameFile(const std::string& from, const std::string& to) override;
   FileResult DeleteFile(const std::string& path) override;
   bool Exists(const std::string& path) override;

@@ -104,6 +104,22 @@ class Win32Platform final : public Platform {
     const Win32Platform& platform_;
   };
 
+  // Counts the program's own message handling while it runs (the window
+  // procedures and the load event), so that a test build can tell when the
+  // program waits for input again.
+  class DispatchScope {
+   public:
+    explicit DispatchScope(Win32Platform& platform) : platform_(platform) {
+      ++platform_.dispatchDepth_;
+    }
+    ~DispatchScope() { --platform_.dispatchDepth_; }
+    DispatchScope(const DispatchScope&) = delete;
+    DispatchScope& operator=(const DispatchScope&) = delete;
+
+   private:
+    Win32Platform& platform_;
+  };
+
   // One press of the left button on a list, from button down to button up.
   struct ClickGesture {
     bool active = false;
@@ -129,6 +145,15 @@ class Win32Platform final : public Platform {
   void OnSetFocus();
   void OnDestroy();
   void AttachMenuBar();
+#ifdef PELORIN_PROBE
+  // probe/probe.cpp, test builds only: answers the scenario runner's questions
+  // (probe/probe_protocol.h) about the real window objects.
+  LRESULT AnswerProbe(WPARAM wParam, LPARAM lParam);
+  LRESULT ProbeMenuItem(MenuItemId item, bool checkMark) const;
+  LRESULT ProbeBarItemRect(MenuItemId item) const;
+  std::wstring ToolTipText() const;
+  LRESULT DescribePopupForProbe(HWND popupWindow, HWND replyTo);
+#endif
 
   // list_input.cpp: the list boxes' own messages, before the list handles them.
   static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
@@ -172,6 +197,8 @@ class Win32Platform final : public Platform {
   UniqueHandle instanceMutex_;
   std::optional<bool> anotherCopy_;
   Win32FileSystem files_;
+  int dispatchDepth_ = 0;  // DispatchScopes alive
+  int beepsMade_ = 0;      // calls of Beep, for the test build's probe
 };
 
 }  // namespace pelorin::platform::win32

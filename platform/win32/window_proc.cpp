@@ -4,6 +4,9 @@
 #include <windows.h>
 
 #include "platform/win32/win32_platform.h"
+#ifdef PELORIN_PROBE
+#include "platform/win32/probe/probe_protocol.h"
+#endif
 
 namespace pelorin::platform::win32 {
 
@@ -17,6 +20,7 @@ LRESULT CALLBACK Win32Platform::WindowProc(HWND window, UINT message, WPARAM wPa
   }
   auto* self = reinterpret_cast<Win32Platform*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
+  DispatchScope dispatching(*self);
   if (message == WM_NCDESTROY) {
     ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->window_ = nullptr;
@@ -27,6 +31,10 @@ LRESULT CALLBACK Win32Platform::WindowProc(HWND window, UINT message, WPARAM wPa
 }
 
 LRESULT Win32Platform::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+#ifdef PELORIN_PROBE
+  static const UINT probeMessage = ::RegisterWindowMessageW(probe::kMessageName);
+  if (message == probeMessage && probeMessage != 0) return AnswerProbe(wParam, lParam);
+#endif
   switch (message) {
     case WM_SIZE:
       OnSize();

@@ -101,6 +101,20 @@ bool PressKey(WORD virtualKey) { return Send({Key(virtualKey, false), Key(virtua
 bool KeyDown(WORD virtualKey) { return Send({Key(virtualKey, false)}); }
 bool KeyUp(WORD virtualKey) { return Send({Key(virtualKey, true)}); }
 
+bool TypeText(const std::wstring& text) {
+  std::vector<INPUT> inputs;
+  for (wchar_t c : text) {
+    for (DWORD up : {0ul, static_cast<unsigned long>(KEYEVENTF_KEYUP)}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = c;
+      input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+      inputs.push_back(input);
+    }
+  }
+  return inputs.empty() || Send(std::move(inputs));
+}
+
 bool Activate(HWND window) {
   if (::GetForegroundWindow() == window) return true;
   ::SetForegroundWindow(window);

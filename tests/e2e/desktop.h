@@ -26,6 +26,8 @@ bool RightClick(POINT where);
 bool PressKey(WORD virtualKey);
 bool KeyDown(WORD virtualKey);
 bool KeyUp(WORD virtualKey);
+// Types text as characters (KEYEVENTF_UNICODE), whatever the keyboard layout.
+bool TypeText(const std::wstring& text);
 
 // Brings one of this program's windows (or any window, under wine) to the
 // front and waits until it is the foreground window.

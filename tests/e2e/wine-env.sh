@@ -1,4 +1,5 @@
-# Shared by run-wine-checks.sh and start-pelorin.sh (sourced, not run):
+# Shared by run-wine-checks.sh, run-wine-scenarios.sh and start-pelorin.sh
+# (sourced, not run):
 # packages, the ja_JP.UTF-8 locale, the MinGW-w64 build, a wine prefix with a
 # virtual desktop, and an X display of our own. Everything that is started is
 # recorded, and pelorin_stop_all stops exactly that.
@@ -42,18 +43,23 @@ pelorin_ensure_locale() {
   $sudo locale-gen >/dev/null
 }
 
-# Pelorin.exe and the end-to-end driver, cross-compiled into $PELORIN_BUILD.
+# Pelorin.exe and the end-to-end driver (or the targets named), cross-compiled
+# into $PELORIN_BUILD.
 pelorin_build_windows() {
+  local targets=("$@")
+  [ ${#targets[@]} -gt 0 ] || targets=(Pelorin pelorin-e2e)
   if [ ! -f "$PELORIN_BUILD/CMakeCache.txt" ]; then
     cmake -S "$PELORIN_ROOT" -B "$PELORIN_BUILD" -G Ninja \
       -DCMAKE_TOOLCHAIN_FILE="$PELORIN_ROOT/cmake/mingw-w64-x86_64.cmake" \
       -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
   fi
-  cmake --build "$PELORIN_BUILD" -j2 --target Pelorin pelorin-e2e >/dev/null
+  cmake --build "$PELORIN_BUILD" -j2 --target "${targets[@]}" >/dev/null
 }
 
+# A script that runs beside another one sets PELORIN_WINEPREFIX to a prefix of
+# its own: each prefix has its own wineserver, which pelorin_stop_all ends.
 pelorin_wine_env() {
-  export WINEPREFIX="$PELORIN_BUILD/wine" WINEARCH=win64 WINEDEBUG=-all
+  export WINEPREFIX="${PELORIN_WINEPREFIX:-$PELORIN_BUILD/wine}" WINEARCH=win64 WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 }
 

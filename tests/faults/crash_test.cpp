@@ -62,6 +62,7 @@ struct Counts {
   long kills = 0;
   long torn = 0;
   long writerFailures = 0;
+  long startsRetried = 0;  // writers that ended before "ready", started again
   std::array<long, 2> kaomojiVersion{};
   std::array<long, 2> settingsVersion{};
   long kaomojiTemporaryFiles = 0;   // a kill during the kaomoji file's write
@@ -203,7 +204,8 @@ void Report(const Counts& counts, const Options& options, long round, std::size_
             std::size_t settingsBytes, double seconds) {
   std::cout << "crash test: " << counts.kills << " kills (seed " << options.seed
             << ", each within " << static_cast<double>(2 * round) / 1000 << " ms of the first write), "
-            << counts.torn << " torn files, " << counts.writerFailures << " writer failures, in "
+            << counts.torn << " torn files, " << counts.writerFailures << " writer failures, "
+            << counts.startsRetried << " writer starts retried, in "
             << fs::temp_directory_path().string() << ", "
             << static_cast<long>(seconds) << " s\n"
             << "  kaomoji file (" << kaomojiBytes << " bytes): version 0 " << counts.kaomojiVersion[0]
@@ -218,9 +220,10 @@ void Report(const Counts& counts, const Options& options, long round, std::size_
   std::cout << counts.kills - counts.torn << " passed, " << failed << " failed\n";
 }
 
-// One kill: start the writer, wait for it, kill it at a random moment,
-// check. False when the writer could not run.
-bool KillOnce(const Options& options, const Files& files, std::mt19937& random, long round,
+enum class KillOutcome { Killed, NotStarted, EndedByItself };
+
+// One kill: start the writer, wait for it, kill it at a random moment, check.
+KillOutcome KillOnce(const Options& options, const Files& files, std::mt19937& random, long round,
               const std::array<CrashVersion, 2>& versions, Counts& counts) {
   std::vector<std::string> argv = options.writer;
   argv.push_back(options.prefix + files.folder.string());
@@ -228,16 +231,16 @@ bool KillOnce(const Options& options, const Files& files, std::mt19937& random, 
   pelorin::faults::CrashProcess writer(argv);
   if (!writer.Running() || !writer.WaitReady()) {
     std::cout << "the writer did not start: " << argv[0] << '\n';
-    return false;
+    return KillOutcome::NotStarted;
   }
   std::uniform_int_distribution<long> moment(0, 2 * round);
   if (!writer.KillAfter(moment(random), options.throughInput)) {
     std::cout << "the writer ended by itself (" << writer.Ending() << ")\n";
-    return false;
+    return KillOutcome::EndedByItself;
   }
   ++counts.kills;
   (void)Inspect(versions, files, counts);
-  return true;
+  return KillOutcome::Killed;
 }
 
 // A SIGKILL leaves the page cache whole, so the disk's own flushing plays no
@@ -278,8 +281,19 @@ int main(int argc, char** argv) {
   const long round = RoundMicros(versions, files);
   const auto started = std::chrono::steady_clock::now();
   Counts counts;
+  // Under Wine a process fails to start now and then ("failed to map the
+  // shared user data": Debian's wine has no preloader to keep that address
+  // free). A writer that ended before "ready" wrote nothing, so it is started
+  // again, a few times in a row at most, and counted.
+  constexpr int kStartAttempts = 3;
+  int failedStarts = 0;
   while (counts.kills < options.kills) {
-    if (!KillOnce(options, files, random, round, versions, counts)) {
+    const KillOutcome outcome = KillOnce(options, files, random, round, versions, counts);
+    if (outcome == KillOutcome::Killed) {
+      failedStarts = 0;
+    } else if (outcome == KillOutcome::NotStarted && ++failedStarts < kStartAttempts) {
+      ++counts.startsRetried;
+    } else {
       ++counts.writerFailures;
       break;
     }

@@ -59,7 +59,7 @@ ParseResult ParseScenarios(std::string_view text) {
   return result;
 }
 
-ParseResult ParseScenarioFile(const std::string& path) {
+ParseResult ParseScenarioFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return ParseResult{{}, ParseError{0, "cannot read the file"}};
   std::ostringstream bytes;

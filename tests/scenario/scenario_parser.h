@@ -39,6 +39,7 @@
 //   expect value LastShift       Number(integer)
 //   the rest                     no arguments
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -161,8 +162,9 @@ struct [[nodiscard]] ParseResult {
 // is skipped; LF or CR LF line ends).
 ParseResult ParseScenarios(std::string_view text);
 
-// Reads and parses a file.
-ParseResult ParseScenarioFile(const std::string& path);
+// Reads and parses a file (a path, so that a name outside ASCII opens on
+// Windows too, where the Windows runner builds this).
+ParseResult ParseScenarioFile(const std::filesystem::path& path);
 
 // Commands that only the simulated runner can play: fail, heal, expect
 // opened, expect value, expect List1. The Windows runner skips a scenario

@@ -1,0 +1,229 @@
+#include "tests/e2e/wine_scenario/paste_targets.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "tests/e2e/desktop.h"
+#include "tests/e2e/wine_scenario/text.h"
+
+namespace pelorin::wine_scenario {
+namespace {
+
+constexpr wchar_t kClass[] = L"PelorinScenarioTarget";
+constexpr int kOpenAttempts = 50;
+constexpr DWORD kOpenRetryMs = 10;
+constexpr DWORD kActivationTimeoutMs = 3000;
+constexpr DWORD kShowPauseMs = 50;
+
+std::wstring EditText(HWND edit) {
+  const int length = ::GetWindowTextLengthW(edit);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int copied = ::GetWindowTextW(edit, text.data(), length + 1);
+  text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+  return text;
+}
+
+class OpenClipboardGuard {
+ public:
+  explicit OpenClipboardGuard(HWND owner) {
+    for (int attempt = 0; attempt < kOpenAttempts && !open_; ++attempt) {
+      open_ = ::OpenClipboard(owner) != FALSE;
+      if (!open_) ::Sleep(kOpenRetryMs);
+    }
+  }
+  ~OpenClipboardGuard() {
+    if (open_) ::CloseClipboard();
+  }
+  OpenClipboardGuard(const OpenClipboardGuard&) = delete;
+  OpenClipboardGuard& operator=(const OpenClipboardGuard&) = delete;
+  bool IsOpen() const { return open_; }
+
+ private:
+  bool open_ = false;
+};
+
+}  // namespace
+
+struct PasteTargets::Target {
+  PasteTargets* owner = nullptr;
+  std::string title;
+  HWND window = nullptr;
+  HWND edit = nullptr;
+  bool shiftAtV = false;
+};
+
+std::string PasteRecord::Describe() const {
+  std::string described = std::string(shift ? "Ctrl+Shift+V" : "Ctrl+V") + " to " + Quoted(target) +
+                          (text ? " with " + Quoted(*text) : std::string(" with no text"));
+  if (received != text.value_or("")) described += " (the window received " + Quoted(received) + ")";
+  return described;
+}
+
+PasteTargets::PasteTargets() {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = &PasteTargets::WindowProc;
+  windowClass.hInstance = ::GetModuleHandleW(nullptr);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = kClass;
+  ::RegisterClassExW(&windowClass);
+}
+
+PasteTargets::~PasteTargets() { Clear(); }
+
+void PasteTargets::Clear() {
+  for (auto& target : targets_) {
+    if (target->window != nullptr) ::DestroyWindow(target->window);
+  }
+  targets_.clear();
+  log_.clear();
+}
+
+bool PasteTargets::Replace(const std::vector<std::string>& titles, HWND below, bool keepActive) {
+  for (auto& target : targets_) {
+    if (target->window != nullptr) ::DestroyWindow(target->window);
+  }
+  targets_.clear();
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  for (size_t i = 0; i < titles.size(); ++i) {
+    auto target = std::make_unique<Target>();
+    target->owner = this;
+    target->title = titles[i];
+    const int offset = 30 * static_cast<int>(i % 8);
+    target->window =
+        ::CreateWindowExW(0, kClass, Wide(titles[i]).c_str(), WS_OVERLAPPEDWINDOW, 470 + offset,
+                          330 + offset, 420, 260, nullptr, nullptr, instance, target.get());
+    if (target->window == nullptr) return false;
+    target->edit =
+        ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
+                          400, 220, target->window, nullptr, instance, nullptr);
+    ::SetWindowSubclass(target->edit, &PasteTargets::EditProc, 1,
+                        reinterpret_cast<DWORD_PTR>(target.get()));
+    targets_.push_back(std::move(target));
+  }
+  // Shown from the bottom up and given a moment: wine raises a window it
+  // shows for the first time a little later, over any order set meanwhile.
+  for (auto it = targets_.rbegin(); it != targets_.rend(); ++it) {
+    ::ShowWindow((*it)->window, SW_SHOWNA);
+  }
+  e2e::Pause(kShowPauseMs);
+  // Stacked from the bottom up, so that the first title ends on top.
+  const bool belowNormal =
+      below != nullptr && (::GetWindowLongPtrW(below, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0;
+  const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  if (belowNormal) {
+    HWND after = below;
+    for (auto& target : targets_) {
+      ::SetWindowPos(target->window, after, 0, 0, 0, 0, flags);
+      after = target->window;
+    }
+  } else {
+    for (auto it = targets_.rbegin(); it != targets_.rend(); ++it) {
+      ::SetWindowPos((*it)->window, HWND_TOP, 0, 0, 0, 0, flags);
+    }
+  }
+  if (keepActive || targets_.empty()) return true;
+  HWND first = targets_.front()->window;
+  ::SetForegroundWindow(first);
+  return e2e::WaitUntil([&] { return ::GetForegroundWindow() == first; }, kActivationTimeoutMs);
+}
+
+bool PasteTargets::Owns(HWND window) const {
+  for (const auto& target : targets_) {
+    if (target->window == window) return true;
+  }
+  return false;
+}
+
+void PasteTargets::Record(Target& target, const std::wstring& before) {
+  const std::wstring after = EditText(target.edit);
+  PasteRecord record;
+  record.target = target.title;
+  record.text = ClipboardText(target.window);
+  record.received = after.compare(0, before.size(), before) == 0
+                        ? Utf8(std::wstring_view(after).substr(before.size()))
+                        : Utf8(after);
+  record.shift = target.shiftAtV;
+  Trace("pasted: " + record.Describe());
+  log_.push_back(std::move(record));
+}
+
+LRESULT CALLBACK PasteTargets::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* target = reinterpret_cast<Target*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  switch (message) {
+    case WM_SETFOCUS:
+      // Activation gives the focus to the edit, like any editor window.
+      if (target != nullptr && target->edit != nullptr) ::SetFocus(target->edit);
+      return 0;
+    case WM_NCDESTROY:
+      if (target != nullptr) target->window = target->edit = nullptr;
+      break;
+    default:
+      break;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK PasteTargets::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR data) {
+  auto* target = reinterpret_cast<Target*>(data);
+  if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR) {
+    Trace("key message " + std::to_string(message) + " " + std::to_string(wParam) + " in " +
+          Quoted(target->title));
+  }
+  if (message == WM_KEYDOWN && wParam == 'V') {
+    // The Shift a paste must release was pressed while the program had the
+    // keyboard; the system-wide state shows whether it is still down.
+    target->shiftAtV = ::GetKeyState(VK_SHIFT) < 0 || ::GetAsyncKeyState(VK_SHIFT) < 0;
+  }
+  if (message == WM_PASTE) {
+    const std::wstring before = EditText(edit);
+    const LRESULT result = ::DefSubclassProc(edit, message, wParam, lParam);
+    target->owner->Record(*target, before);
+    return result;
+  }
+  return ::DefSubclassProc(edit, message, wParam, lParam);
+}
+
+std::optional<std::string> ClipboardText(HWND owner) {
+  OpenClipboardGuard clipboard(owner);
+  if (!clipboard.IsOpen()) return std::nullopt;
+  HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+  if (data == nullptr) return std::nullopt;
+  const auto* text = static_cast<const wchar_t*>(::GlobalLock(data));
+  if (text == nullptr) return std::nullopt;
+  const size_t capacity = ::GlobalSize(data) / sizeof(wchar_t);
+  std::string utf8 = Utf8(std::wstring_view(text, wcsnlen(text, capacity)));
+  ::GlobalUnlock(data);
+  return utf8;
+}
+
+bool SetClipboardText(HWND owner, const std::optional<std::string>& text) {
+  OpenClipboardGuard clipboard(owner);
+  if (!clipboard.IsOpen() || !::EmptyClipboard()) return false;
+  if (!text) return true;
+  const std::wstring wide = Wide(*text);
+  const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (memory == nullptr) return false;
+  void* locked = ::GlobalLock(memory);
+  if (locked == nullptr) {
+    ::GlobalFree(memory);
+    return false;
+  }
+  std::memcpy(locked, wide.c_str(), bytes);
+  ::GlobalUnlock(memory);
+  if (::SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
+    ::GlobalFree(memory);
+    return false;
+  }
+  return true;  // the clipboard owns the memory now
+}
+
+}  // namespace pelorin::wine_scenario

@@ -1,0 +1,257 @@
+// The user's actions on the program's window, as real input: mouse input at
+// the entries, keys on the keyboard, the window moved and sized as a drag
+// does, the caption's buttons for its states.
+#include <algorithm>
+#include <cstdlib>
+
+#include "tests/e2e/desktop.h"
+#include "tests/e2e/wine_scenario/player.h"
+
+namespace pelorin::wine_scenario {
+
+using K = scenario::CommandKind;
+using scenario::ListName;
+
+namespace {
+
+constexpr DWORD kFocusTimeoutMs = 3000;
+constexpr DWORD kPairingMarginMs = 100;
+
+std::string NameOf(ListName list) { return "List" + std::to_string(static_cast<int>(list)); }
+
+// The middle of the part of a rectangle that is on the screen.
+std::optional<POINT> VisibleCenter(RECT rect, RECT within) {
+  const RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  RECT shown{};
+  if (!::IntersectRect(&shown, &rect, &within) || !::IntersectRect(&shown, &shown, &screen)) {
+    return std::nullopt;
+  }
+  return POINT{(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2};
+}
+
+RECT ClientOnScreen(HWND window) {
+  RECT client{};
+  ::GetClientRect(window, &client);
+  ::MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  return client;
+}
+
+}  // namespace
+
+StepResult Player::RunAction(const scenario::Command& command) {
+  const std::vector<scenario::Arg>& args = command.args;
+  StepResult failure;
+  switch (command.kind) {
+    case K::Click:
+    case K::DoubleClick:
+      failure = ClickEntry(args[0].list, args[1].Integer(), command.kind == K::DoubleClick);
+      break;
+    case K::Key:
+      failure = PressKey(args[0].list, args[1].Integer(), args[2].Integer());
+      break;
+    case K::RightClick:
+      failure = RightClick(args[0].list);
+      break;
+    case K::Focus:
+      failure = PrepareListAction(args[0].list);
+      if (!failure) failure = MoveFocus(args[0].list);
+      if (!failure) failure = Settle();
+      break;
+    case K::Menu:
+    case K::Open:
+      return ClickMenu(command);
+    case K::Activate:
+      return Activate(args[0].text);
+    case K::Resize:
+    case K::Move:
+      failure = ResizeOrMove(command);
+      break;
+    case K::Minimize:
+      failure = ChangeState(SC_MINIMIZE);
+      break;
+    case K::Maximize:
+      failure = ChangeState(SC_MAXIMIZE);
+      break;
+    case K::Restore:
+      failure = ChangeState(SC_RESTORE);
+      break;
+    default:
+      return "the Windows runner cannot play '" + command.name + "'";
+  }
+  return failure;
+}
+
+// As the user's click on the window does: it becomes the active window, at
+// the top of its band.
+StepResult Player::PrepareAction() {
+  if (!ProgramRunning()) return CannotDo("the program is not running");
+  if (!program_->WindowShown()) return CannotDo("the program's window is not shown");
+  if (!e2e::Activate(Window())) return CannotDo("the program's window cannot be activated");
+  return Pass();
+}
+
+StepResult Player::PrepareListAction(ListName list) {
+  if (list == ListName::List1) return CannotDo("List1 is never shown");
+  return PrepareAction();
+}
+
+StepResult Player::ClickEntry(ListName list, int index, bool twice) {
+  if (StepResult failure = PrepareListAction(list)) return failure;
+  const int count = static_cast<int>(program_->Texts(list).size());
+  if (index < 0 || index >= count) {
+    return CannotDo(NameOf(list) + " has no entry " + std::to_string(index) + " (it has " +
+                    std::to_string(count) + ")");
+  }
+  if (program_->IsMinimized()) return CannotDo("the window is minimized");
+  program_->ShowEntry(list, index);
+  RECT item{};
+  if (!program_->ItemRect(list, index, &item))
+    return CannotDo(NameOf(list) + " shows no such entry");
+  const std::optional<POINT> where =
+      VisibleCenter(item, ClientOnScreen(program_->ListWindow(list)));
+  if (!where)
+    return CannotDo(NameOf(list) + "'s entry " + std::to_string(index) + " is not on the screen");
+  if (!PressAt(twice ? Press::DoubleClick : Press::Click, *where, item)) {
+    return CannotDo("the mouse input was not taken");
+  }
+  StepResult settled = Settle();
+  ParkPointer();
+  return settled;
+}
+
+// The pointer leaves the lists after a click, as a hand moves on: resting on
+// List2 it would call up its tooltip, which may stand over the next entry
+// clicked.
+void Player::ParkPointer() {
+  const POINT corner{::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1};
+  HWND under = ::WindowFromPoint(corner);
+  const bool program = under != nullptr && program_ != nullptr &&
+                       ::GetWindowThreadProcessId(under, nullptr) == program_->ThreadId();
+  if (!program) e2e::MoveMouse(corner);
+}
+
+StepResult Player::RightClick(ListName list) {
+  if (StepResult failure = PrepareListAction(list)) return failure;
+  if (program_->IsMinimized()) return CannotDo("the window is minimized");
+  const RECT client = ClientOnScreen(program_->ListWindow(list));
+  const std::optional<POINT> where = VisibleCenter(client, client);
+  if (!where) return CannotDo(NameOf(list) + " is not on the screen");
+  if (!PressAt(Press::RightClick, *where, client)) return CannotDo("the mouse input was not taken");
+  return Settle();
+}
+
+// A press near the last one of the same button and soon after it would make a
+// double click of the two, which the scenario did not ask for: the press
+// moves a little within its target, or waits when there is no room.
+bool Player::PressAt(Press press, POINT wanted, const RECT& bounds) {
+  const bool left = press != Press::RightClick;
+  const bool lastLeft = lastPress_.press != Press::RightClick;
+  const DWORD since = ::GetTickCount() - lastPress_.tick;
+  const DWORD pairing = ::GetDoubleClickTime() + kPairingMarginMs;
+  const int cx = ::GetSystemMetrics(SM_CXDOUBLECLK);
+  const int cy = ::GetSystemMetrics(SM_CYDOUBLECLK);
+  POINT where = wanted;
+  const bool nearLast = std::abs(wanted.x - lastPress_.point.x) <= cx / 2 + 1 &&
+                        std::abs(wanted.y - lastPress_.point.y) <= cy / 2 + 1;
+  if (left == lastLeft && since < pairing && nearLast) {
+    bool moved = false;
+    for (int dx : {cx + 2, -(cx + 2), 2 * (cx + 2), -2 * (cx + 2)}) {
+      const POINT shifted{wanted.x + dx, wanted.y};
+      if (!moved && ::PtInRect(&bounds, shifted)) {
+        where = shifted;
+        moved = true;
+      }
+    }
+    if (!moved) e2e::Pause(pairing - since);
+  }
+  const bool sent = press == Press::Click         ? e2e::Click(where)
+                    : press == Press::DoubleClick ? e2e::DoubleClick(where)
+                                                  : e2e::RightClick(where);
+  lastPress_ = {where, ::GetTickCount(), press};
+  return sent;
+}
+
+// The keyboard focus goes to the list by the Tab key, which moves it between
+// the two lists without raising any key event of the program.
+StepResult Player::MoveFocus(ListName list) {
+  HWND target = program_->ListWindow(list);
+  HWND other = program_->ListWindow(list == ListName::List2 ? ListName::List3 : ListName::List2);
+  // Activation gives the focus to the window first and to its list a moment later.
+  e2e::WaitUntil([&] { return program_->Focus() == target || program_->Focus() == other; },
+                 kFocusTimeoutMs);
+  if (program_->Focus() == target) return Pass();
+  if (program_->Focus() != other) return CannotDo("the keyboard focus is in neither list");
+  e2e::PressKey(VK_TAB);
+  if (!e2e::WaitUntil([&] { return program_->Focus() == target; }, kFocusTimeoutMs)) {
+    return CannotDo("the Tab key did not move the keyboard focus to " + NameOf(list));
+  }
+  return Pass();
+}
+
+// The modifiers of the mask go down first and up last, as a hand presses them.
+StepResult Player::PressKey(ListName list, int code, int mask) {
+  if (StepResult failure = PrepareListAction(list)) return failure;
+  if (StepResult failure = MoveFocus(list)) return failure;
+  std::vector<WORD> keys;
+  const std::pair<int, WORD> modifiers[] = {{1, VK_SHIFT}, {2, VK_CONTROL}, {4, VK_MENU}};
+  for (const auto& [bit, key] : modifiers) {
+    if (mask & bit) keys.push_back(key);
+  }
+  const auto virtualKey = static_cast<WORD>(code);
+  if (std::find(keys.begin(), keys.end(), virtualKey) == keys.end()) keys.push_back(virtualKey);
+  for (WORD key : keys) e2e::KeyDown(key);
+  for (auto it = keys.rbegin(); it != keys.rend(); ++it) e2e::KeyUp(*it);
+  return Settle();
+}
+
+StepResult Player::Activate(const std::string& title) {
+  HWND own = Window();
+  HWND found = nullptr;
+  for (HWND window : e2e::TopLevelWindowsOf(0)) {
+    if (window != own && Utf8(e2e::WindowText(window)) == title) {
+      found = window;
+      break;
+    }
+  }
+  if (found == nullptr)
+    return Expected("that the user can activate " + Quoted(title),
+                    "no window titled " + Quoted(title));
+  ::SetWindowPos(found, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  if (!e2e::Activate(found)) return Expected("the window " + Quoted(title) + " active", "it not");
+  return ProgramRunning() ? Settle() : Pass();
+}
+
+// What a drag does: the window's outer rectangle changes, and the program's
+// window procedure sees the move or the size as from the frame.
+StepResult Player::ResizeOrMove(const scenario::Command& command) {
+  if (StepResult failure = PrepareAction()) return failure;
+  if (program_->IsMinimized()) return CannotDo("the window is minimized");
+  if (program_->IsMaximized()) return CannotDo("the window is maximized");
+  const UINT dpi = program_->Dpi();
+  const int first = TwipsToPixels(command.args[0].number, dpi);
+  const int second = TwipsToPixels(command.args[1].number, dpi);
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  if (command.kind == K::Resize) {
+    ::SetWindowPos(Window(), nullptr, 0, 0, std::max(0, first), std::max(0, second),
+                   flags | SWP_NOMOVE);
+  } else {
+    ::SetWindowPos(Window(), nullptr, first, second, 0, 0, flags | SWP_NOSIZE);
+  }
+  return Settle();
+}
+
+// The caption's buttons send these commands; nothing changes when the window
+// is in that state already.
+StepResult Player::ChangeState(UINT command) {
+  if (StepResult failure = PrepareAction()) return failure;
+  const bool minimized = program_->IsMinimized();
+  const bool maximized = program_->IsMaximized();
+  const bool already = command == SC_MINIMIZE   ? minimized
+                       : command == SC_MAXIMIZE ? maximized
+                                                : !minimized && !maximized;
+  if (already) return Pass();
+  ::PostMessageW(Window(), WM_SYSCOMMAND, command, 0);
+  return Settle();
+}
+
+}  // namespace pelorin::wine_scenario

@@ -1,0 +1,181 @@
+// Waiting for the program to come to rest, and the dialogs and context menus
+// it opens meanwhile: each is read from its real window, logged, and
+// answered with the next queued answer, as in the simulation.
+#include <algorithm>
+
+#include "tests/e2e/desktop.h"
+#include "tests/e2e/wine_scenario/player.h"
+
+namespace pelorin::wine_scenario {
+
+namespace {
+
+constexpr DWORD kDialogCloseTimeoutMs = 5000;
+
+bool Gone(HWND window) { return !::IsWindow(window) || !::IsWindowVisible(window); }
+
+}  // namespace
+
+std::string Answer::Describe() const {
+  switch (kind) {
+    case AnswerKind::InputText:
+      return "answer input " + Quoted(text);
+    case AnswerKind::InputOk:
+      return "answer input ok";
+    case AnswerKind::InputCancel:
+      return "answer input cancel";
+    case AnswerKind::MsgBoxOk:
+      return "answer msgbox ok";
+    case AnswerKind::MsgBoxCancel:
+      return "answer msgbox cancel";
+    case AnswerKind::PopupItem:
+      return "answer popup " + text;
+    case AnswerKind::PopupDismiss:
+      break;
+  }
+  return "answer popup dismiss";
+}
+
+StepResult Player::Settle(DWORD timeoutMs) {
+  const DWORD start = ::GetTickCount();
+  StepResult failure;
+  while (ProgramRunning()) {
+    e2e::Pause(0);  // this thread's windows take their pastes and activations
+    const std::vector<HWND> dialogs = program_->Dialogs();
+    if (!dialogs.empty()) {
+      StepResult handled = HandleDialog(dialogs.front());
+      if (handled && !failure) failure = handled;
+      // A dialog that does not close would hold the run.
+      if (handled && !Gone(dialogs.front())) return failure;
+      continue;
+    }
+    const std::optional<LRESULT> idle = environment_.probe.Ask(Window(), probe::Question::Idle);
+    if (idle && *idle == 1 && program_->Dialogs().empty()) {
+      e2e::Pause(0);
+      Trace("at rest after " + std::to_string(::GetTickCount() - start) + " ms; " +
+            DescribeDesktop());
+      break;
+    }
+    if (::GetTickCount() - start > timeoutMs) {
+      if (!failure) {
+        failure =
+            "the program did not come to rest within " + std::to_string(timeoutMs / 1000) + " s";
+      }
+      return failure;
+    }
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT);
+  }
+  RememberBeeps();
+  return failure;
+}
+
+void Player::RememberBeeps() {
+  if (!ProgramRunning()) return;
+  const std::optional<LRESULT> beeps = environment_.probe.Ask(Window(), probe::Question::Beeps);
+  if (beeps) beepsSeen_ = static_cast<long>(*beeps);
+}
+
+StepResult Player::HandleDialog(HWND dialog) {
+  std::string why;
+  const std::optional<DialogRecord> shown = ReadDialog(dialog, Window(), environment_.probe, &why);
+  if (!shown) {
+    if (Gone(dialog)) return Pass();  // it closed meanwhile
+    CloseUnanswered(dialog, KindOf(dialog));
+    return why;
+  }
+  log_.push_back(*shown);
+  Trace("shown: " + shown->Describe());
+  StepResult failure = AnswerDialog(dialog, *shown);
+  const bool closed = e2e::WaitUntil([&] { return Gone(dialog); }, kDialogCloseTimeoutMs);
+  if (!closed && !failure) failure = "the " + shown->Describe() + " did not close when answered";
+  return failure;
+}
+
+void Player::CloseUnanswered(HWND dialog, DialogKind kind) {
+  if (kind == DialogKind::Popup) {
+    e2e::PressKey(VK_ESCAPE);
+  } else if (!PressButton(dialog, IDCANCEL)) {
+    PressButton(dialog, IDOK);
+  }
+}
+
+// Each dialog takes the next answer, which must be of its kind; without one
+// it is closed as cancelled and the command fails, as in the simulation.
+StepResult Player::AnswerDialog(HWND dialog, const DialogRecord& shown) {
+  const auto [first, last] = shown.kind == DialogKind::MsgBox
+                                 ? std::pair{AnswerKind::MsgBoxOk, AnswerKind::MsgBoxCancel}
+                             : shown.kind == DialogKind::InputBox
+                                 ? std::pair{AnswerKind::InputText, AnswerKind::InputCancel}
+                                 : std::pair{AnswerKind::PopupItem, AnswerKind::PopupDismiss};
+  if (answers_.empty() || answers_.front().kind < first || answers_.front().kind > last) {
+    std::string why = "unexpected dialog: " + shown.Describe();
+    if (!answers_.empty()) why += " (the next answer is " + answers_.front().Describe() + ")";
+    CloseUnanswered(dialog, shown.kind);
+    return why;
+  }
+  const wine_scenario::Answer answer = answers_.front();
+  answers_.pop_front();
+  switch (shown.kind) {
+    case DialogKind::MsgBox:
+      return AnswerMessageBox(dialog, shown, answer);
+    case DialogKind::InputBox:
+      return AnswerInputBox(dialog, shown, answer);
+    case DialogKind::Popup:
+      break;
+  }
+  return AnswerPopup(dialog, shown, answer);
+}
+
+StepResult Player::AnswerMessageBox(HWND dialog, const DialogRecord& shown,
+                                    const wine_scenario::Answer& answer) {
+  if (answer.kind == AnswerKind::MsgBoxCancel) {
+    if (HasButton(dialog, IDCANCEL) && PressButton(dialog, IDCANCEL)) return Pass();
+    PressButton(dialog, IDOK);
+    return "answer msgbox cancel: the " + shown.Describe() + " has no Cancel button";
+  }
+  if (!PressButton(dialog, IDOK))
+    return "the OK button of the " + shown.Describe() + " cannot be clicked";
+  return Pass();
+}
+
+StepResult Player::AnswerInputBox(HWND dialog, const DialogRecord& shown,
+                                  const wine_scenario::Answer& answer) {
+  if (answer.kind == AnswerKind::InputCancel) {
+    if (!PressButton(dialog, IDCANCEL)) {
+      return "the キャンセル button of the " + shown.Describe() + " cannot be clicked";
+    }
+    return Pass();
+  }
+  if (answer.kind == AnswerKind::InputText) {
+    if (const std::optional<std::string> why =
+            TypeIntoInputBox(dialog, program_->ThreadId(), answer.text)) {
+      PressButton(dialog, IDCANCEL);
+      return *why;
+    }
+  }
+  if (!PressButton(dialog, IDOK))
+    return "the OK button of the " + shown.Describe() + " cannot be clicked";
+  return Pass();
+}
+
+StepResult Player::AnswerPopup(HWND dialog, const DialogRecord& shown,
+                               const wine_scenario::Answer& answer) {
+  if (answer.kind == AnswerKind::PopupDismiss) {
+    e2e::PressKey(VK_ESCAPE);
+    return Pass();
+  }
+  if (std::find(shown.itemIds.begin(), shown.itemIds.end(), answer.item) == shown.itemIds.end()) {
+    e2e::PressKey(VK_ESCAPE);
+    return "answer popup " + answer.text + ": not among the visible items of the " +
+           shown.Describe();
+  }
+  if (!HighlightMenuItem(dialog, Window(), environment_.probe, answer.item)) {
+    e2e::PressKey(VK_ESCAPE);
+    return "answer popup " + answer.text + ": the arrow keys did not reach it in the " +
+           shown.Describe();
+  }
+  e2e::PressKey(VK_RETURN);
+  return Pass();
+}
+
+}  // namespace pelorin::wine_scenario

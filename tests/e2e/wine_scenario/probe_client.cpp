@@ -1,0 +1,135 @@
+#include "tests/e2e/wine_scenario/probe_client.h"
+
+#include <utility>
+
+#include "tests/e2e/wine_scenario/text.h"
+
+namespace pelorin::wine_scenario {
+namespace {
+
+constexpr wchar_t kClass[] = L"PelorinScenarioProbeClient";
+constexpr DWORD kAnswerTimeoutMs = 5000;
+
+std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator) {
+  std::vector<std::wstring> parts;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = text.find(separator, start);
+    parts.push_back(
+        text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start));
+    if (end == std::wstring::npos) return parts;
+    start = end + 1;
+  }
+}
+
+// A menu caption's "&&" is one "&"; a single "&" marks a mnemonic.
+std::string ShownCaption(const std::wstring& caption) {
+  std::wstring shown;
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == L'&' && i + 1 < caption.size()) ++i;
+    shown += caption[i];
+  }
+  return Utf8(shown);
+}
+
+}  // namespace
+
+int PopupView::SelectablePosition(int item) const {
+  int position = 0;
+  for (const MenuItemView& view : items) {
+    if (view.separator) continue;
+    if (view.item == item) return position;
+    ++position;
+  }
+  return -1;
+}
+
+int PopupView::Highlighted() const {
+  for (const MenuItemView& view : items) {
+    if (view.highlighted) return view.item;
+  }
+  return -1;
+}
+
+ProbeClient::ProbeClient() : message_(::RegisterWindowMessageW(probe::kMessageName)) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = &ProbeClient::WindowProc;
+  windowClass.hInstance = ::GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kClass;
+  ::RegisterClassExW(&windowClass);
+  // Message-only: never among the desktop's windows that a paste looks at.
+  window_ = ::CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              windowClass.hInstance, this);
+}
+
+ProbeClient::~ProbeClient() {
+  if (window_ != nullptr) ::DestroyWindow(window_);
+}
+
+std::optional<LRESULT> ProbeClient::Ask(HWND program, probe::Question question,
+                                        unsigned long long argument) const {
+  if (program == nullptr || !Ready()) return std::nullopt;
+  DWORD_PTR result = 0;
+  // Not SMTO_BLOCK: the program may send to this thread's windows meanwhile.
+  if (!::SendMessageTimeoutW(program, message_, probe::Ask(question, argument),
+                             reinterpret_cast<LPARAM>(window_), SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+                             &result)) {
+    return std::nullopt;
+  }
+  return static_cast<LRESULT>(result);
+}
+
+std::optional<std::wstring> ProbeClient::AskText(HWND program, probe::Question question,
+                                                 unsigned long long argument) {
+  text_.reset();
+  const std::optional<LRESULT> answer = Ask(program, question, argument);
+  if (!answer || *answer != 1) return std::nullopt;
+  return std::exchange(text_, std::nullopt);
+}
+
+bool ProbeClient::HasProbe(HWND program) const {
+  const std::optional<LRESULT> answer = Ask(program, probe::Question::Hello);
+  return answer && *answer == probe::kHelloAnswer;
+}
+
+std::optional<PopupView> ProbeClient::DescribePopup(HWND program, HWND popupWindow) {
+  const auto argument = static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(popupWindow));
+  const std::optional<std::wstring> text =
+      AskText(program, probe::Question::DescribePopup, argument);
+  if (!text) return std::nullopt;
+  const std::vector<std::wstring> records = Split(*text, probe::kRecordSeparator);
+  PopupView view;
+  view.menu = _wtoi(records.front().c_str());
+  for (size_t i = 1; i < records.size(); ++i) {
+    const std::vector<std::wstring> fields = Split(records[i], probe::kUnitSeparator);
+    if (fields.size() != 3) return std::nullopt;
+    MenuItemView item;
+    item.item = _wtoi(fields[0].c_str());
+    const auto flags = static_cast<unsigned>(_wtoi(fields[1].c_str()));
+    item.separator = (flags & probe::kItemSeparator) != 0;
+    item.checked = (flags & probe::kItemChecked) != 0;
+    item.highlighted = (flags & probe::kItemHighlighted) != 0;
+    item.caption = item.separator ? "-" : ShownCaption(fields[2]);
+    view.items.push_back(item);
+  }
+  return view;
+}
+
+LRESULT CALLBACK ProbeClient::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<ProbeClient*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_COPYDATA && self != nullptr) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (data->dwData != probe::kTextAnswer) return FALSE;
+    self->text_ =
+        std::wstring(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t));
+    return TRUE;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace pelorin::wine_scenario

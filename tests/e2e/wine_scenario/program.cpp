@@ -1,0 +1,178 @@
+#include "tests/e2e/wine_scenario/program.h"
+
+#include "tests/e2e/desktop.h"
+#include "tests/e2e/wine_scenario/text.h"
+
+namespace pelorin::wine_scenario {
+namespace {
+
+constexpr DWORD kMessageTimeoutMs = 5000;
+constexpr wchar_t kWindowClass[] = L"PelorinForm1";
+
+struct Search {
+  DWORD processId;
+  bool visibleOnly;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<Search*>(data);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  if (owner == search.processId && (!search.visibleOnly || ::IsWindowVisible(window))) {
+    search.found.push_back(window);
+  }
+  return TRUE;
+}
+
+std::vector<HWND> WindowsOf(DWORD processId, bool visibleOnly) {
+  Search search{processId, visibleOnly, {}};
+  ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
+                             &result)) {
+    return LB_ERR;
+  }
+  return static_cast<LRESULT>(result);
+}
+
+Program::~Program() {
+  if (process_.hProcess == nullptr) return;
+  Terminate();
+  ::CloseHandle(process_.hProcess);
+  ::CloseHandle(process_.hThread);
+}
+
+bool Program::Launch(const std::wstring& exePath, const std::wstring& workingFolder,
+                     std::string* why) {
+  std::wstring commandLine = L"\"" + exePath + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  if (!::CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workingFolder.c_str(), &startup, &process_)) {
+    *why = "CreateProcessW failed, error " + std::to_string(::GetLastError());
+    process_ = {};
+    return false;
+  }
+  return true;
+}
+
+bool Program::Running() const {
+  return process_.hProcess != nullptr &&
+         ::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool Program::WaitForExit(DWORD timeoutMs) const {
+  return e2e::WaitUntil([&] { return !Running(); }, timeoutMs);
+}
+
+void Program::Terminate() {
+  if (!Running()) return;
+  ::TerminateProcess(process_.hProcess, 99);
+  ::WaitForSingleObject(process_.hProcess, 5000);
+}
+
+HWND Program::Window() {
+  if (window_ != nullptr && ::IsWindow(window_)) return window_;
+  window_ = nullptr;
+  if (!Running()) return nullptr;
+  for (HWND window : WindowsOf(process_.dwProcessId, false)) {
+    if (e2e::ClassName(window) == kWindowClass) return window_ = window;
+  }
+  return nullptr;
+}
+
+bool Program::WindowShown() {
+  HWND window = Window();
+  return window != nullptr && ::IsWindowVisible(window);
+}
+
+bool Program::IsMinimized() {
+  HWND window = Window();
+  return window != nullptr && ::IsIconic(window);
+}
+
+bool Program::IsMaximized() {
+  HWND window = Window();
+  return window != nullptr && ::IsZoomed(window);
+}
+
+UINT Program::Dpi() {
+  HWND window = Window();
+  const UINT dpi = window != nullptr ? ::GetDpiForWindow(window) : 0;
+  return dpi != 0 ? dpi : ::GetDpiForSystem();
+}
+
+std::vector<HWND> Program::Dialogs() const {
+  std::vector<HWND> dialogs;
+  if (process_.hProcess == nullptr) return dialogs;
+  for (HWND window : WindowsOf(process_.dwProcessId, true)) {
+    const std::wstring name = e2e::ClassName(window);
+    if (name == L"#32770" || name == L"#32768") dialogs.push_back(window);
+  }
+  return dialogs;
+}
+
+HWND Program::Focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (process_.hProcess == nullptr || !::GetGUIThreadInfo(process_.dwThreadId, &info)) {
+    return nullptr;
+  }
+  return info.hwndFocus;
+}
+
+HWND Program::ListWindow(scenario::ListName list) {
+  HWND window = Window();
+  return window != nullptr ? ::GetDlgItem(window, static_cast<int>(list)) : nullptr;
+}
+
+std::vector<std::string> Program::Texts(scenario::ListName list) {
+  HWND box = ListWindow(list);
+  std::vector<std::string> texts;
+  const LRESULT count = box != nullptr ? Ask(box, LB_GETCOUNT) : 0;
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT length = Ask(box, LB_GETTEXTLEN, static_cast<WPARAM>(i));
+    if (length == LB_ERR) break;
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied =
+        Ask(box, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
+    texts.push_back(Utf8(text));
+  }
+  return texts;
+}
+
+int Program::Selected(scenario::ListName list) {
+  HWND box = ListWindow(list);
+  const LRESULT selected = box != nullptr ? Ask(box, LB_GETCURSEL) : LB_ERR;
+  return selected == LB_ERR ? -1 : static_cast<int>(selected);
+}
+
+bool Program::ItemRect(scenario::ListName list, int index, RECT* rect) {
+  HWND box = ListWindow(list);
+  if (box == nullptr || Ask(box, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                            reinterpret_cast<LPARAM>(rect)) == LB_ERR) {
+    return false;
+  }
+  ::MapWindowPoints(box, HWND_DESKTOP, reinterpret_cast<POINT*>(rect), 2);
+  return true;
+}
+
+void Program::ShowEntry(scenario::ListName list, int index) {
+  HWND box = ListWindow(list);
+  RECT item{};
+  RECT client{};
+  if (box == nullptr || !ItemRect(list, index, &item) || !::GetClientRect(box, &client)) return;
+  ::MapWindowPoints(box, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  if (item.top >= client.top && item.bottom <= client.bottom) return;
+  Ask(box, LB_SETTOPINDEX, static_cast<WPARAM>(index));
+}
+
+}  // namespace pelorin::wine_scenario

@@ -1,0 +1,60 @@
+#pragma once
+// One run of the program under test, seen from outside: its process, its main
+// window (class PelorinForm1, found also while hidden), its list boxes and the
+// dialogs and menus it shows.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/scenario/scenario_parser.h"
+
+namespace pelorin::wine_scenario {
+
+class Program {
+ public:
+  Program() = default;
+  // A process still running is ended without its shutdown.
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // Starts the exe with another working folder than its own; false with why.
+  bool Launch(const std::wstring& exePath, const std::wstring& workingFolder, std::string* why);
+  bool Running() const;
+  bool WaitForExit(DWORD timeoutMs) const;
+  void Terminate();
+  DWORD ThreadId() const { return process_.dwThreadId; }
+
+  // The main window once it exists (hidden or not); nullptr before.
+  HWND Window();
+  bool WindowShown();
+  bool IsMinimized();
+  bool IsMaximized();
+  UINT Dpi();
+
+  // The program's visible message boxes, input boxes (#32770) and popup menu
+  // windows (#32768), top of the stacking order first.
+  std::vector<HWND> Dialogs() const;
+  // The keyboard focus of the program's thread (nullptr: none).
+  HWND Focus() const;
+
+  HWND ListWindow(scenario::ListName list);
+  std::vector<std::string> Texts(scenario::ListName list);
+  int Selected(scenario::ListName list);
+  // The entry's rectangle in screen coordinates; false when there is none.
+  bool ItemRect(scenario::ListName list, int index, RECT* rect);
+  // Scrolls the list so that the entry is shown whole (LB_SETTOPINDEX raises
+  // no event in the program).
+  void ShowEntry(scenario::ListName list, int index);
+
+ private:
+  PROCESS_INFORMATION process_{};
+  HWND window_ = nullptr;
+};
+
+// Sends with a timeout, as the answer of a hung window must not stall the run.
+LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+}  // namespace pelorin::wine_scenario

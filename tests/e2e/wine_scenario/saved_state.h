@@ -1,0 +1,27 @@
+#pragma once
+// The saved window state (DATA STATE: index, top, left, height, width, menu
+// bar, always on top) as the Windows runner compares it: the real frame and
+// rows decide the height and the width, so those two fields are not compared;
+// every other field is, exactly. A real window stands on whole pixels, so top
+// and left are exact to the pixel at the window's DPI (1000 twips and the
+// 1005 a window at pixel 67 saves are the same place at 96 dpi), as the
+// runner checks the window's own left and top. Standard library only.
+
+#include <string>
+#include <string_view>
+
+namespace pelorin::wine_scenario {
+
+// True when both are seven comma-separated fields that agree in all but the
+// height and the width, or when they are the same text.
+bool SameSavedState(std::string_view expected, std::string_view actual, unsigned dpi);
+
+// File contents compared line by line: a line "STATE=..." by SameSavedState,
+// every other byte exactly.
+bool SameContentsButStateSize(std::string_view expected, std::string_view actual, unsigned dpi);
+
+// True for section DATA and key STATE, matched as the settings file matches
+// them (ASCII letters in any case).
+bool IsSavedStateKey(std::string_view section, std::string_view key);
+
+}  // namespace pelorin::wine_scenario
