@@ -10,7 +10,7 @@
 # into build-win (PELORIN_BUILD), with a wine prefix and an X display of its
 # own there, stopped again at the end.
 set -euo pipefail
-source "$(dirname "$0")/../../tests/e2e/wine-env.sh"
+source "$(dirname "$0")/../e2e/wine-env.sh"
 cd "$PELORIN_ROOT"
 
 kills=${WINE_CRASH_KILLS:-1000}
