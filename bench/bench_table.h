@@ -3,10 +3,11 @@
 // the same run, with the ratio and the goal. One line a benchmark:
 //
 //   benchmark, time, baseline, ratio, goal, met
-//   load 100,000 entries: ..., 21.4 ms, 15.1 ms, 1.42, <= 1.5, yes
+//   load 100000 entries: ..., 21.4 ms, 15.1 ms, 1.42, <= 1.5, yes
 //
-// Times in milliseconds; a row without a baseline prints "-" for baseline,
-// ratio, goal and met. Every timing program of Pelorin prints this format,
+// Times in milliseconds; a row without a baseline prints its note (or "-")
+// as the baseline and "-" for ratio, goal and met. Names hold no comma, so
+// the columns split at ", ". Every timing program of Pelorin prints this format,
 // so their tables can be put together.
 
 #include <optional>
