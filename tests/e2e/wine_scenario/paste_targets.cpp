@@ -51,6 +51,7 @@ struct PasteTargets::Target {
   HWND window = nullptr;
   HWND edit = nullptr;
   bool shiftAtV = false;
+  bool swallowChar = false;  // the character of a V already taken as Ctrl+V
 };
 
 std::string PasteRecord::Describe() const {
@@ -77,6 +78,7 @@ void PasteTargets::Clear() {
     if (target->window != nullptr) ::DestroyWindow(target->window);
   }
   targets_.clear();
+  keys_.reset();
   log_.clear();
 }
 
@@ -85,31 +87,50 @@ bool PasteTargets::Replace(const std::vector<std::string>& titles, HWND below, b
     if (target->window != nullptr) ::DestroyWindow(target->window);
   }
   targets_.clear();
-  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  for (size_t i = 0; i < titles.size(); ++i) {
-    auto target = std::make_unique<Target>();
-    target->owner = this;
-    target->title = titles[i];
-    const int offset = 30 * static_cast<int>(i % 8);
-    target->window =
-        ::CreateWindowExW(0, kClass, Wide(titles[i]).c_str(), WS_OVERLAPPEDWINDOW, 470 + offset,
-                          330 + offset, 420, 260, nullptr, nullptr, instance, target.get());
-    if (target->window == nullptr) return false;
-    target->edit =
-        ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
-                          400, 220, target->window, nullptr, instance, nullptr);
-    ::SetWindowSubclass(target->edit, &PasteTargets::EditProc, 1,
-                        reinterpret_cast<DWORD_PTR>(target.get()));
-    targets_.push_back(std::move(target));
+  if (titles.empty()) {
+    keys_.reset();
+    return true;
   }
-  // Shown from the bottom up and given a moment: wine raises a window it
-  // shows for the first time a little later, over any order set meanwhile.
+  if (!keys_) keys_ = std::make_unique<InjectedKeys>();
+  for (size_t i = 0; i < titles.size(); ++i) {
+    if (!Create(titles[i], static_cast<int>(i))) return false;
+  }
+  Stack(below);
+  if (keepActive) return true;
+  HWND first = targets_.front()->window;
+  ::SetForegroundWindow(first);
+  return e2e::WaitUntil([&] { return ::GetForegroundWindow() == first; }, kActivationTimeoutMs);
+}
+
+bool PasteTargets::Create(const std::string& title, int number) {
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  auto target = std::make_unique<Target>();
+  target->owner = this;
+  target->title = title;
+  const int offset = 30 * (number % 8);
+  target->window =
+      ::CreateWindowExW(0, kClass, Wide(title).c_str(), WS_OVERLAPPEDWINDOW, 470 + offset,
+                        330 + offset, 420, 260, nullptr, nullptr, instance, target.get());
+  if (target->window == nullptr) return false;
+  target->edit =
+      ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                        WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
+                        400, 220, target->window, nullptr, instance, nullptr);
+  ::SetWindowSubclass(target->edit, &PasteTargets::EditProc, 1,
+                      reinterpret_cast<DWORD_PTR>(target.get()));
+  targets_.push_back(std::move(target));
+  return true;
+}
+
+// Stacked from the bottom up, so that the first title ends on top: directly
+// below a window of the ordinary band, or at the top of that band.
+void PasteTargets::Stack(HWND below) {
+  // Shown first and given a moment: wine raises a window it shows for the
+  // first time a little later, over any order set meanwhile.
   for (auto it = targets_.rbegin(); it != targets_.rend(); ++it) {
     ::ShowWindow((*it)->window, SW_SHOWNA);
   }
   e2e::Pause(kShowPauseMs);
-  // Stacked from the bottom up, so that the first title ends on top.
   const bool belowNormal =
       below != nullptr && (::GetWindowLongPtrW(below, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0;
   const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
@@ -119,25 +140,14 @@ bool PasteTargets::Replace(const std::vector<std::string>& titles, HWND below, b
       ::SetWindowPos(target->window, after, 0, 0, 0, 0, flags);
       after = target->window;
     }
-  } else {
-    for (auto it = targets_.rbegin(); it != targets_.rend(); ++it) {
-      ::SetWindowPos((*it)->window, HWND_TOP, 0, 0, 0, 0, flags);
-    }
+    return;
   }
-  if (keepActive || targets_.empty()) return true;
-  HWND first = targets_.front()->window;
-  ::SetForegroundWindow(first);
-  return e2e::WaitUntil([&] { return ::GetForegroundWindow() == first; }, kActivationTimeoutMs);
+  for (auto it = targets_.rbegin(); it != targets_.rend(); ++it) {
+    ::SetWindowPos((*it)->window, HWND_TOP, 0, 0, 0, 0, flags);
+  }
 }
 
-bool PasteTargets::Owns(HWND window) const {
-  for (const auto& target : targets_) {
-    if (target->window == window) return true;
-  }
-  return false;
-}
-
-void PasteTargets::Record(Target& target, const std::wstring& before) {
+void PasteTargets::Record(Target& target, const std::wstring& before, bool shift) {
   const std::wstring after = EditText(target.edit);
   PasteRecord record;
   record.target = target.title;
@@ -145,7 +155,7 @@ void PasteTargets::Record(Target& target, const std::wstring& before) {
   record.received = after.compare(0, before.size(), before) == 0
                         ? Utf8(std::wstring_view(after).substr(before.size()))
                         : Utf8(after);
-  record.shift = target.shiftAtV;
+  record.shift = shift;
   Trace("pasted: " + record.Describe());
   log_.push_back(std::move(record));
 }
@@ -173,20 +183,39 @@ LRESULT CALLBACK PasteTargets::WindowProc(HWND window, UINT message, WPARAM wPar
 LRESULT CALLBACK PasteTargets::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR, DWORD_PTR data) {
   auto* target = reinterpret_cast<Target*>(data);
-  if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR) {
-    Trace("key message " + std::to_string(message) + " " + std::to_string(wParam) + " in " +
-          Quoted(target->title));
-  }
-  if (message == WM_KEYDOWN && wParam == 'V') {
-    // The Shift a paste must release was pressed while the program had the
-    // keyboard; the system-wide state shows whether it is still down.
-    target->shiftAtV = ::GetKeyState(VK_SHIFT) < 0 || ::GetAsyncKeyState(VK_SHIFT) < 0;
-  }
-  if (message == WM_PASTE) {
-    const std::wstring before = EditText(edit);
-    const LRESULT result = ::DefSubclassProc(edit, message, wParam, lParam);
-    target->owner->Record(*target, before);
-    return result;
+  InjectedKeys* keys = target->owner->keys_.get();
+  switch (message) {
+    case WM_KEYDOWN:
+      Trace("key " + std::to_string(wParam) + " down in " + Quoted(target->title));
+      if (wParam == 'V' && keys != nullptr && keys->Active()) {
+        // Ctrl+V as sent: the edit pastes, and the character of the V goes.
+        const std::optional<InjectedKeys::VPress> press = keys->TakeVPress(target->window);
+        if (press && press->ctrl) {
+          if (::GetKeyState(VK_CONTROL) >= 0) Trace("the window's own key state lost the Ctrl");
+          const std::wstring before = EditText(edit);
+          ::DefSubclassProc(edit, WM_PASTE, 0, 0);
+          target->owner->Record(*target, before, press->shift);
+          target->swallowChar = true;
+          return 0;
+        }
+      }
+      if (wParam == 'V') target->shiftAtV = ::GetKeyState(VK_SHIFT) < 0;
+      break;
+    case WM_CHAR:
+      if (target->swallowChar) {
+        target->swallowChar = false;
+        return 0;
+      }
+      break;
+    case WM_PASTE: {
+      // A paste the hook did not see (without it, the window's own key state).
+      const std::wstring before = EditText(edit);
+      const LRESULT result = ::DefSubclassProc(edit, message, wParam, lParam);
+      target->owner->Record(*target, before, target->shiftAtV);
+      return result;
+    }
+    default:
+      break;
   }
   return ::DefSubclassProc(edit, message, wParam, lParam);
 }

@@ -2,7 +2,8 @@
 // The other programs' windows of a scenario (`windows TITLE...`): real
 // top-level windows of this process, each with a multi-line edit control
 // that takes a paste like an editor does. Every Ctrl+V that reaches one is
-// logged with what the edit control received.
+// logged with what the edit control received. Ctrl+V is read from the keys
+// as they were sent (injected_keys.h), not from the window's own key state.
 
 #include <windows.h>
 
@@ -11,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "tests/e2e/wine_scenario/injected_keys.h"
 
 namespace pelorin::wine_scenario {
 
@@ -38,17 +41,19 @@ class PasteTargets {
   bool Replace(const std::vector<std::string>& titles, HWND below, bool keepActive);
   void Clear();
 
-  bool Owns(HWND window) const;
   std::deque<PasteRecord>& Log() { return log_; }
 
  private:
   struct Target;
+  bool Create(const std::string& title, int number);
+  void Stack(HWND below);
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR data);
-  void Record(Target& target, const std::wstring& before);
+  void Record(Target& target, const std::wstring& before, bool shift);
 
   std::vector<std::unique_ptr<Target>> targets_;
+  std::unique_ptr<InjectedKeys> keys_;  // while there are windows
   std::deque<PasteRecord> log_;
 };
 

@@ -40,23 +40,18 @@ RECT ClientOnScreen(HWND window) {
 
 StepResult Player::RunAction(const scenario::Command& command) {
   const std::vector<scenario::Arg>& args = command.args;
-  StepResult failure;
   switch (command.kind) {
     case K::Click:
     case K::DoubleClick:
-      failure = ClickEntry(args[0].list, args[1].Integer(), command.kind == K::DoubleClick);
-      break;
+      return ClickEntry(args[0].list, args[1].Integer(), command.kind == K::DoubleClick);
     case K::Key:
-      failure = PressKey(args[0].list, args[1].Integer(), args[2].Integer());
-      break;
+      return PressKey(args[0].list, args[1].Integer(), args[2].Integer());
     case K::RightClick:
-      failure = RightClick(args[0].list);
-      break;
+      return RightClick(args[0].list);
     case K::Focus:
-      failure = PrepareListAction(args[0].list);
-      if (!failure) failure = MoveFocus(args[0].list);
-      if (!failure) failure = Settle();
-      break;
+      if (StepResult failure = PrepareListAction(args[0].list)) return failure;
+      if (StepResult failure = MoveFocus(args[0].list)) return failure;
+      return Settle();
     case K::Menu:
     case K::Open:
       return ClickMenu(command);
@@ -64,21 +59,17 @@ StepResult Player::RunAction(const scenario::Command& command) {
       return Activate(args[0].text);
     case K::Resize:
     case K::Move:
-      failure = ResizeOrMove(command);
-      break;
+      return ResizeOrMove(command);
     case K::Minimize:
-      failure = ChangeState(SC_MINIMIZE);
-      break;
+      return ChangeState(SC_MINIMIZE);
     case K::Maximize:
-      failure = ChangeState(SC_MAXIMIZE);
-      break;
+      return ChangeState(SC_MAXIMIZE);
     case K::Restore:
-      failure = ChangeState(SC_RESTORE);
-      break;
+      return ChangeState(SC_RESTORE);
     default:
-      return "the Windows runner cannot play '" + command.name + "'";
+      break;
   }
-  return failure;
+  return "the Windows runner cannot play '" + command.name + "'";
 }
 
 // As the user's click on the window does: it becomes the active window, at

@@ -28,6 +28,15 @@ std::vector<int> PathTo(int item) {
   return path;
 }
 
+// Why the user cannot reach the item in the menu bar, whatever is shown now.
+std::optional<std::string> NotInBar(bool openOnly, int item, int top) {
+  if (openOnly && EntryOf(item).parent != -1) return " is not a menu of the menu bar";
+  if (openOnly && EntryOf(top).popupOnly) return " is a context menu";
+  if (EntryOf(top).popupOnly) return " is an item of a context menu";
+  if (EntryOf(item).separator) return " is a separator";
+  return std::nullopt;
+}
+
 bool InMenuMode(DWORD thread) {
   GUITHREADINFO info{};
   info.cbSize = sizeof(info);
@@ -43,13 +52,8 @@ StepResult Player::ClickMenu(const scenario::Command& command) {
   if (StepResult failure = PrepareAction()) return failure;
   const int item = *found;
   const std::vector<int> path = PathTo(item);
-  const platform::MenuEntry& top = EntryOf(path.front());
-  if (command.kind == K::Open) {
-    if (EntryOf(item).parent != -1) return CannotDo(name + " is not a menu of the menu bar");
-    if (top.popupOnly) return CannotDo(name + " is a context menu");
-  } else {
-    if (top.popupOnly) return CannotDo(name + " is an item of a context menu");
-    if (EntryOf(item).separator) return CannotDo(name + " is a separator");
+  if (std::optional<std::string> why = NotInBar(command.kind == K::Open, item, path.front())) {
+    return CannotDo(name + *why);
   }
   HWND popup = nullptr;
   if (StepResult failure = OpenBarMenu(path.front(), &popup)) return failure;
