@@ -18,6 +18,7 @@ inline constexpr const char* kNameBadForSettings =
 inline constexpr const char* kNameReserved = "この名前はWindowsが使うため種類にできません";
 inline constexpr const char* kNameNotCp932 =
     "種類にShift_JISで保存できない文字が入っています";
+inline constexpr const char* kNameTooLong = "種類が長すぎます。\r\nもっと短い名前にしてください";
 inline constexpr const char* kNameDiffersOnlyInCase =
     "種類が重複しています（大文字と小文字は区別されません）";
 

@@ -104,6 +104,7 @@ std::optional<std::string> RefusalOf(const std::string& name,
                                      const std::vector<std::string>& others) {
   if (HasForbiddenCharacter(name)) return kNameBadCharacter;
   if (store::IsDeviceName(name)) return kNameReserved;
+  if (name.size() > kLongestNameBytes) return kNameTooLong;
   if (!platform::IsCp932Representable(name)) return kNameNotCp932;
   // The same rule the settings file keeps for its keys, on the stored bytes.
   if (!store::IsStorableKey(*platform::EncodeCp932(name))) return kNameBadForSettings;
