@@ -35,6 +35,17 @@ void KeepSelection(HWND list, int wanted) {
   if (Selection(list) != wanted) Send(list, LB_SETCURSEL, static_cast<WPARAM>(wanted));
 }
 
+// The height of one row and the list box's border: a list box asked to be
+// lower cuts itself to no row at all, and then nothing can be clicked.
+int OneRowHeight(HWND box) {
+  RECT outer{};
+  RECT inner{};
+  if (!::GetWindowRect(box, &outer) || !::GetClientRect(box, &inner)) return 0;
+  const LRESULT row = Send(box, LB_GETITEMHEIGHT, 0);
+  if (row == LB_ERR) return 0;
+  return static_cast<int>(row) + (outer.bottom - outer.top) - (inner.bottom - inner.top);
+}
+
 }  // namespace
 
 int Win32Platform::ListCount(ListId list) const {
@@ -126,13 +137,15 @@ Rect Win32Platform::ChildRect(HWND child) const {
           PixelsToTwips(rect.right - rect.left, dpi), PixelsToTwips(rect.bottom - rect.top, dpi)};
 }
 
-// The list box cuts the height to whole rows itself (no LBS_NOINTEGRALHEIGHT).
+// The list box cuts the height to whole rows itself (no LBS_NOINTEGRALHEIGHT),
+// never below one row, as small windows keep a row of each list.
 void Win32Platform::SetListRect(ListId list, const Rect& rect) {
   QuietScope quiet(*this);
   const UINT dpi = Dpi();
-  ::MoveWindow(ListWindow(list), TwipsToPixels(rect.left, dpi), TwipsToPixels(rect.top, dpi),
-               std::max(0, TwipsToPixels(rect.width, dpi)),
-               std::max(0, TwipsToPixels(rect.height, dpi)), TRUE);
+  HWND box = ListWindow(list);
+  const int height = std::max(TwipsToPixels(rect.height, dpi), OneRowHeight(box));
+  ::MoveWindow(box, TwipsToPixels(rect.left, dpi), TwipsToPixels(rect.top, dpi),
+               std::max(0, TwipsToPixels(rect.width, dpi)), height, TRUE);
 }
 
 // An empty text shows no tooltip.

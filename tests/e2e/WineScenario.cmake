@@ -1,15 +1,21 @@
 # The Windows scenario runner, built with the MinGW-w64 toolchain and run
 # under Wine by tests/e2e/run-wine-scenarios.sh: it plays tests/scenarios/*.scn
 # against Pelorin-probe.exe (the program with its test probe) with real input.
-# It reads the scenario files with the very parser of the simulated runner.
+# It reads the scenario files with the very parser of the simulated runner,
+# and plays them through the same command routing, checks and run over files
+# (the portable part of tests/scenario, listed here).
 # Included by cmake/Win32Program.cmake.
 
 file(GLOB PELORIN_WINE_SCENARIO_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/wine_scenario/*.cpp)
+set(PELORIN_SHARED_SCENARIO_SOURCES
+  scenario_lexer.cpp scenario_grammar.cpp scenario_parser.cpp
+  scenario_text.cpp folder_paths.cpp menu_item_names.cpp scenario_answers.cpp
+  folder_setup.cpp file_expectations.cpp dialog_expectations.cpp output_expectations.cpp
+  window_expectations.cpp command_player.cpp scenario_play.cpp scenario_files.cpp)
+list(TRANSFORM PELORIN_SHARED_SCENARIO_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/tests/scenario/)
 add_executable(pelorin-wine-scenario
   ${PELORIN_WINE_SCENARIO_SOURCES}
-  ${PROJECT_SOURCE_DIR}/tests/scenario/scenario_lexer.cpp
-  ${PROJECT_SOURCE_DIR}/tests/scenario/scenario_grammar.cpp
-  ${PROJECT_SOURCE_DIR}/tests/scenario/scenario_parser.cpp
+  ${PELORIN_SHARED_SCENARIO_SOURCES}
   ${CMAKE_CURRENT_LIST_DIR}/desktop.cpp)
 target_link_libraries(pelorin-wine-scenario PRIVATE pelorin_core comctl32)
 target_link_options(pelorin-wine-scenario PRIVATE ${PELORIN_STATIC_LINK} -mconsole)

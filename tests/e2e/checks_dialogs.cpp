@@ -21,22 +21,6 @@ constexpr wchar_t kTyped[] = L"(ﾉ◕ヮ◕)ﾉ";
 
 CheckResult Fail(std::string why) { return {false, std::move(why)}; }
 
-// Types text as characters (KEYEVENTF_UNICODE), whatever the keyboard layout.
-bool Type(const std::wstring& text) {
-  std::vector<INPUT> inputs;
-  for (wchar_t c : text) {
-    for (DWORD up : {0ul, static_cast<unsigned long>(KEYEVENTF_KEYUP)}) {
-      INPUT input{};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wScan = c;
-      input.ki.dwFlags = KEYEVENTF_UNICODE | up;
-      inputs.push_back(input);
-    }
-  }
-  const auto count = static_cast<UINT>(inputs.size());
-  return ::SendInput(count, inputs.data(), sizeof(INPUT)) == count;
-}
-
 HWND ChildWithText(HWND parent, const std::wstring& className, const std::wstring& text) {
   for (HWND child : ChildrenOfClass(parent, className)) {
     if (WindowText(child) == text) return child;
@@ -99,7 +83,7 @@ CheckResult CheckInputBox(Context& context) {
   if (WindowText(edits[0]) != old || start != 0 || end != old.size()) {
     return Fail("the old text is not there, selected: " + Show(WindowText(edits[0])));
   }
-  Type(kTyped);
+  TypeText(kTyped);
   if (!WaitUntil([&] { return WindowText(edits[0]) == kTyped; }, kStepTimeoutMs)) {
     return Fail("typing did not replace the text: " + Show(WindowText(edits[0])));
   }

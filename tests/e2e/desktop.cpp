@@ -121,6 +121,31 @@ bool Activate(HWND window) {
   return WaitUntil([&] { return ::GetForegroundWindow() == window; }, 2000);
 }
 
+LRESULT AskWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs) {
+  DWORD_PTR result = 0;
+  if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs,
+                             &result)) {
+    return LB_ERR;
+  }
+  return static_cast<LRESULT>(result);
+}
+
+std::vector<std::wstring> ListBoxTexts(HWND box, DWORD timeoutMs) {
+  std::vector<std::wstring> texts;
+  if (box == nullptr) return texts;
+  const LRESULT count = AskWindow(box, LB_GETCOUNT, 0, 0, timeoutMs);
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT length = AskWindow(box, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0, timeoutMs);
+    if (length == LB_ERR) break;
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = AskWindow(box, LB_GETTEXT, static_cast<WPARAM>(i),
+                                     reinterpret_cast<LPARAM>(text.data()), timeoutMs);
+    text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
+    texts.push_back(text);
+  }
+  return texts;
+}
+
 std::wstring WindowText(HWND window) {
   DWORD_PTR length = 0;
   if (!::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs,

@@ -33,6 +33,25 @@ bool TypeText(const std::wstring& text);
 // front and waits until it is the foreground window.
 bool Activate(HWND window);
 
+// A message sent with a timeout, as the answer of a hung window must not
+// stall the run; LB_ERR when no answer came.
+LRESULT AskWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs);
+// The entries of another program's list box, each read with a timeout; none
+// when there is no box.
+std::vector<std::wstring> ListBoxTexts(HWND box, DWORD timeoutMs);
+
+// For a window procedure of this program's own windows: the object the window
+// was created for (the last argument of CreateWindowExW), kept in the
+// window's GWLP_USERDATA from WM_NCCREATE on; nullptr before.
+template <class Owner>
+Owner* CreatedFor(HWND window, UINT message, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  return reinterpret_cast<Owner*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
 // Texts of another program's windows and controls, read with WM_GETTEXT.
 std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);

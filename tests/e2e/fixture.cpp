@@ -6,17 +6,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/win32/wide.h"
+
 namespace pelorin::e2e {
 namespace {
-
-std::string ToUtf8(const std::wstring& text) {
-  const int size = static_cast<int>(text.size());
-  const int length =
-      ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string result(static_cast<size_t>(length > 0 ? length : 0), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, result.data(), length, nullptr, nullptr);
-  return result;
-}
 
 bool WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -75,7 +68,7 @@ bool WriteFixture(const std::wstring& appFolder, std::string* error) {
     std::wstring lines;
     for (const std::wstring& kaomoji : category.kaomoji) lines += kaomoji + L"\r\n";
     const std::string bytes =
-        category.utf8WithMark ? "\xEF\xBB\xBF" + ToUtf8(lines) : ToCp932(lines);
+        category.utf8WithMark ? "\xEF\xBB\xBF" + platform::win32::Narrow(lines) : ToCp932(lines);
     if (!WriteBytes(fs::path(appFolder) / L"data" / (category.name + L".txt"), bytes)) {
       *error = "cannot write a kaomoji file";
       return false;

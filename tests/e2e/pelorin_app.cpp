@@ -8,12 +8,7 @@ namespace {
 constexpr DWORD kMessageTimeoutMs = 3000;
 
 LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  DWORD_PTR result = 0;
-  if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
-                             &result)) {
-    return LB_ERR;
-  }
-  return static_cast<LRESULT>(result);
+  return AskWindow(window, message, wParam, lParam, kMessageTimeoutMs);
 }
 
 }  // namespace
@@ -72,19 +67,7 @@ HWND PelorinApp::ListWindow(List list) const {
 }
 
 std::vector<std::wstring> PelorinApp::Texts(List list) const {
-  HWND box = ListWindow(list);
-  std::vector<std::wstring> texts;
-  const LRESULT count = Ask(box, LB_GETCOUNT);
-  for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT length = Ask(box, LB_GETTEXTLEN, static_cast<WPARAM>(i));
-    if (length == LB_ERR) break;
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied =
-        Ask(box, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
-    texts.push_back(text);
-  }
-  return texts;
+  return ListBoxTexts(ListWindow(list), kMessageTimeoutMs);
 }
 
 int PelorinApp::Selected(List list) const {

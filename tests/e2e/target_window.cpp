@@ -1,6 +1,7 @@
 #include "tests/e2e/target_window.h"
 
 #include "platform/win32/windows_api.h"
+#include "tests/e2e/desktop.h"
 
 namespace pelorin::e2e {
 namespace {
@@ -46,11 +47,7 @@ std::wstring TargetWindow::Text() const {
 }
 
 LRESULT CALLBACK TargetWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<TargetWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = CreatedFor<TargetWindow>(window, message, lParam);
   switch (message) {
     case WM_SETFOCUS:
       // Activation gives the focus to the edit, like any editor window.

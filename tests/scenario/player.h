@@ -1,98 +1,94 @@
 #pragma once
-// One scenario being played: a fresh simulated world (application folder,
-// desktop, clipboard) and the program, Form1, on top of it. Each command runs
-// through Run; a failure stops the scenario.
+// One scenario being played on the simulation: a fresh simulated world
+// (application folder, desktop, clipboard) and the program, Form1, on top of
+// it. The commands are routed and the shared checks made by CommandPlayer;
+// this class hands over the world and plays what only the simulation plays.
 
 #include <memory>
 
 #include "app/form1.h"
 #include "platform/sim/sim_platform.h"
-#include "platform/std_file_system.h"
-#include "tests/scenario/player_support.h"
-#include "tests/scenario/scenario_parser.h"
+#include "tests/scenario/command_player.h"
+#include "tests/scenario/sim_logs.h"
 
 namespace pelorin::scenario {
 
-class Player {
+// The simulation's lists are numbered as the scenario names them.
+inline platform::ListId ToListId(ListName list) { return static_cast<platform::ListId>(list); }
+
+class Player : public CommandPlayer {
  public:
   Player();
-  ~Player();
+  ~Player() override;
   Player(const Player&) = delete;
   Player& operator=(const Player&) = delete;
 
-  StepResult Run(const Command& command);
-  // The checks at the end of the scenario (no answer left queued), as a
-  // failure and the line it belongs to.
-  StepResult Finish(int& line);
+  StepResult Run(const Command& command) override;
 
   // The world and the program being played, for a caller that watches them.
   sim::SimPlatform& World() { return sim_; }
   const app::Form1* Program() const { return form_.get(); }
 
  private:
-  StepResult RunSetup(const Command& command);
-  StepResult RunAction(const Command& command);
-  StepResult RunExpectation(const Command& command);
+  std::filesystem::path AppFolder() const override;
+  DialogLog& Dialogs() override { return dialogs_; }
+  PasteLog& Pastes() override { return pastes_; }
+  std::optional<int> PendingAnswerLine() const override;
 
   // setup (player_setup.cpp)
-  StepResult WriteFile(const Command& command);
-  StepResult WriteBytes(const Command& command);
-  StepResult MakeFolder(const Command& command);
-  StepResult RemoveFolder(const Command& command);
-  StepResult SetFault(const Command& command);
-  StepResult SetWindows(const Command& command);
+  StepResult MarkOtherCopyRunning() override;
+  StepResult SetClipboard(const std::string& text) override;
+  StepResult SetWindows(const std::vector<std::string>& titles) override;
+  StepResult SetFault(const Command& command) override;
+  StepResult Heal(const Command& command) override;
 
   // program life and answers (player_life.cpp)
-  StepResult Start();
-  StepResult Close();
-  StepResult Restart();
-  StepResult ExpectEnded();
-  StepResult ExpectRunning();
-  StepResult QueueAnswer(const Command& command);
+  StepResult Start() override;
+  StepResult Close() override;
+  StepResult Restart() override;
+  StepResult ExpectEnded() override;
+  StepResult ExpectRunning() override;
+  StepResult QueueAnswer(const Answer& answer) override;
 
   // user actions (player_actions.cpp)
-  StepResult Act(const Command& command);
-  StepResult ClickMenu(const Command& command);
+  StepResult Click(ListName list, int index, bool twice) override;
+  StepResult PressKey(ListName list, int code, int mask) override;
+  StepResult RightClick(ListName list) override;
+  StepResult Focus(ListName list) override;
+  StepResult ClickMenu(app::MenuItem item, bool openOnly) override;
+  StepResult Activate(const std::string& title) override;
+  StepResult Resize(double width, double height) override;
+  StepResult Move(double left, double top) override;
+  StepResult ChangeState(platform::WindowState state) override;
 
-  // expectations on the window (player_expect_window.cpp)
-  StepResult ExpectList(const Command& command);
-  StepResult ExpectSelected(const Command& command);
-  StepResult ExpectMenu(const Command& command);
-  StepResult ExpectTopmost(const Command& command);
-  StepResult ExpectGeometry(const Command& command);
-  StepResult ExpectState(const Command& command);
-  StepResult ExpectListRect(const Command& command);
-  StepResult ExpectTooltip(const Command& command);
-  StepResult ExpectActive(const Command& command);
-  StepResult ExpectValue(const Command& command);
+  // the window as the checks read it (player_expect_window.cpp)
+  bool Started() const override { return form_ != nullptr; }
+  bool Running() const override { return !sim_.Ended(); }
+  std::vector<std::string> ListTexts(ListName list) override;
+  int SelectedIndex(ListName list) override;
+  std::optional<bool> MenuMark(app::MenuItem item, bool visibility, std::string& why) override;
+  bool Topmost() override { return sim_.IsTopmost(); }
+  platform::WindowState State() override { return sim_.GetWindowState(); }
+  std::optional<std::string> ToolTip(std::string& why) override;
+  std::string ActiveTitle() override { return sim_.ActiveTitle(); }
+  std::optional<std::string> ClipboardText() override { return sim_.Clipboard(); }
+  StepResult ExpectGeometry(const Command& command) override;
+  StepResult ExpectListRect(const Command& command) override;
+  StepResult ExpectValue(const Command& command) override;
 
-  // expectations on files (player_expect_files.cpp)
-  StepResult ExpectFile(const Command& command);
-  StepResult ExpectBytes(const Command& command);
-  StepResult ExpectNoFile(const Command& command);
-  StepResult ExpectIni(const Command& command);
+  // what the program sent out (player_expect_logs.cpp)
+  StepResult ExpectBeep(const Command& command) override;
+  StepResult ExpectOpened(const Command& command) override;
 
-  // expectations on the logs (player_expect_logs.cpp)
-  StepResult ExpectMsgBox(const Command& command);
-  StepResult ExpectInputBox(const Command& command);
-  StepResult ExpectPopup(const Command& command);
-  StepResult ExpectNoDialog();
-  StepResult ExpectPasted(const Command& command);
-  StepResult ExpectNoPaste();
-  StepResult ExpectBeep(const Command& command);
-  StepResult ExpectOpened(const Command& command);
-  StepResult ExpectClipboard(const Command& command);
-
-  // The path of a command's PATH argument, or why it is refused.
-  std::optional<std::filesystem::path> PathOf(const Arg& arg, StepResult& failure) const;
-  StepResult RequireProgram() const;
+  // An action of the simulated user: a failure says why the user could not.
+  StepResult Done(const sim::ActionResult& done) const;
 
   // Declared first: the program holds a reference to the world.
   sim::SimPlatform sim_;
   std::unique_ptr<app::Form1> form_;
-  // Files as the user sees them, without the simulated faults.
-  platform::StdFileSystem plainFiles_;
-  int beepsChecked_ = 0;
+  SimDialogLog dialogs_{sim_.DialogLog()};
+  SimPasteLog pastes_{sim_.Pastes()};
+  long beepsChecked_ = 0;
 };
 
 }  // namespace pelorin::scenario

@@ -1,11 +1,9 @@
 // The program's life (start, close, restart) and the answers queued for its
 // dialogs.
-#include "app/menu_table.h"
 #include "tests/scenario/player.h"
+#include "tests/scenario/window_expectations.h"
 
 namespace pelorin::scenario {
-
-using K = CommandKind;
 
 StepResult Player::Start() {
   if (sim_.ProgramRunning()) return Expected("no program running at start", "it running");
@@ -34,43 +32,43 @@ StepResult Player::Restart() {
   return Start();
 }
 
-StepResult Player::ExpectEnded() {
-  if (!form_) return Expected("the program ended", "it never started");
-  if (!sim_.Ended()) return Expected("the program ended", "it running");
-  return Pass();
-}
+StepResult Player::ExpectEnded() { return CheckEnded(Started(), sim_.Ended()); }
 
 StepResult Player::ExpectRunning() {
-  if (!form_) return Expected("the program running", "it never started");
-  if (sim_.Ended()) return Expected("the program running", "it ended");
-  if (!sim_.IsWindowShown()) return Expected("the program's window shown", "it hidden");
-  return Pass();
+  return CheckRunning(Started(), !sim_.Ended(), sim_.IsWindowShown());
 }
 
-StepResult Player::QueueAnswer(const Command& command) {
-  const Arg& arg = command.args[0];
-  sim::Answer answer;
-  answer.tag = command.line;
-  answer.text = arg.text;
-  switch (command.kind) {
-    case K::AnswerInput:
-      answer.kind = arg.Is("ok")       ? sim::AnswerKind::InputOk
-                    : arg.Is("cancel") ? sim::AnswerKind::InputCancel
-                                       : sim::AnswerKind::InputText;
-      break;
-    case K::AnswerMsgBox:
-      answer.kind = arg.Is("ok") ? sim::AnswerKind::MsgBoxOk : sim::AnswerKind::MsgBoxCancel;
-      break;
-    default:
-      answer.kind = arg.Is("dismiss") ? sim::AnswerKind::PopupDismiss : sim::AnswerKind::PopupItem;
-      if (answer.kind == sim::AnswerKind::PopupItem) {
-        std::optional<app::MenuItem> item = app::FindMenuItem(arg.text);
-        if (!item) return Expected("a menu item name", Quoted(arg.text));
-        answer.item = *item;
-      }
+namespace {
+
+sim::AnswerKind SimKindOf(AnswerKind kind) {
+  switch (kind) {
+    case AnswerKind::InputText:
+      return sim::AnswerKind::InputText;
+    case AnswerKind::InputOk:
+      return sim::AnswerKind::InputOk;
+    case AnswerKind::InputCancel:
+      return sim::AnswerKind::InputCancel;
+    case AnswerKind::MsgBoxOk:
+      return sim::AnswerKind::MsgBoxOk;
+    case AnswerKind::MsgBoxCancel:
+      return sim::AnswerKind::MsgBoxCancel;
+    case AnswerKind::PopupItem:
+      return sim::AnswerKind::PopupItem;
+    case AnswerKind::PopupDismiss:
       break;
   }
-  sim_.QueueAnswer(answer);
+  return sim::AnswerKind::PopupDismiss;
+}
+
+}  // namespace
+
+StepResult Player::QueueAnswer(const Answer& answer) {
+  sim::Answer queued;
+  queued.kind = SimKindOf(answer.kind);
+  queued.text = answer.text;
+  queued.item = answer.item;
+  queued.tag = answer.line;
+  sim_.QueueAnswer(queued);
   return Pass();
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/scenario/scenario_parser.h"
+#include "tests/scenario/scenario_play.h"
 
 namespace pelorin::app {
 class Form1;
@@ -16,12 +17,6 @@ class SimPlatform;
 }
 
 namespace pelorin::scenario {
-
-struct ScenarioOutcome {
-  bool passed = true;
-  int line = 0;         // the first failing line
-  std::string message;  // "expected ..., found ..." or another reason
-};
 
 // How to play. The defaults play a scenario as the runner does.
 struct PlayOptions {
@@ -46,8 +41,5 @@ struct PlayOptions {
 ScenarioOutcome PlayScenario(const Scenario& scenario, std::ostream* trace = nullptr);
 ScenarioOutcome PlayScenario(const Scenario& scenario, const PlayOptions& options,
                              std::ostream* trace = nullptr);
-
-// The expect commands (they check and change nothing but the logs they read).
-bool IsExpectation(CommandKind kind);
 
 }  // namespace pelorin::scenario

@@ -1,20 +1,17 @@
 #pragma once
-// pelorin-scenario's run over files and folders: one line per scenario
-// (PASS file:name / FAIL file:name: line N: ...), ERROR file:line: why for a
-// file that does not parse, and the closing "N passed, N failed".
+// pelorin-scenario's run over files and folders (scenario_files.h): every
+// scenario played on the simulation, which plays every command.
 
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "tests/scenario/scenario_files.h"
+
 namespace pelorin::scenario {
 
-struct RunOptions {
-  bool verbose = false;  // print every command as it runs
-};
-
-// The scenario files named: files as given, folders searched recursively for
-// *.scn (sorted). A path that does not exist is returned in `missing`.
+// The scenario files named, as FindScenarioFiles finds them, by their UTF-8
+// names.
 std::vector<std::string> CollectScenarioFiles(const std::vector<std::string>& paths,
                                               std::vector<std::string>& missing);
 

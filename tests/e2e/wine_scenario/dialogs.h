@@ -10,10 +10,11 @@
 #include <vector>
 
 #include "tests/e2e/wine_scenario/probe_client.h"
+#include "tests/scenario/dialog_expectations.h"
 
 namespace pelorin::wine_scenario {
 
-enum class DialogKind { MsgBox, InputBox, Popup };
+using scenario::DialogKind;
 
 struct DialogRecord {
   DialogKind kind = DialogKind::MsgBox;

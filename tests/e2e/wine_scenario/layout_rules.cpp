@@ -53,6 +53,10 @@ std::optional<std::string> PlacementViolation(const ListGeometry& list2, const L
     return Text("the lists are not as tall as each other: List2 ", Height(two)) +
            Text(", List3 ", Height(three));
   }
+  if (list2.rowHeight > 0 && list2.clientHeight < list2.rowHeight) {
+    return Text("List2 shows no row: ", list2.clientHeight) +
+           Text(" pixels inside its border, rows of ", list2.rowHeight);
+  }
   if (list2.rowHeight <= 0 || list2.clientHeight % list2.rowHeight != 0) {
     return Text("List2 is not made of whole rows: ", list2.clientHeight) +
            Text(" pixels inside its border, rows of ", list2.rowHeight);

@@ -161,11 +161,7 @@ void PasteTargets::Record(Target& target, const std::wstring& before, bool shift
 }
 
 LRESULT CALLBACK PasteTargets::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* target = reinterpret_cast<Target*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* target = e2e::CreatedFor<Target>(window, message, lParam);
   switch (message) {
     case WM_SETFOCUS:
       // Activation gives the focus to the edit, like any editor window.

@@ -2,8 +2,9 @@
 // One scenario played against the real program under Wine: a fresh
 // application folder with a copy of the program, the other windows of the
 // desktop, the clipboard; real input where the user acts, and the real
-// windows and files read back. Each command runs through Run; a failure
-// stops the scenario.
+// windows and files read back. The commands are routed and the shared checks
+// made by scenario::CommandPlayer; this class hands over the real world and
+// plays the rest as a user would. A failure stops the scenario.
 
 #include <windows.h>
 
@@ -19,7 +20,10 @@
 #include "tests/e2e/wine_scenario/paste_targets.h"
 #include "tests/e2e/wine_scenario/probe_client.h"
 #include "tests/e2e/wine_scenario/program.h"
+#include "tests/e2e/wine_scenario/saved_state.h"
+#include "tests/e2e/wine_scenario/shown_logs.h"
 #include "tests/e2e/wine_scenario/text.h"
+#include "tests/scenario/command_player.h"
 #include "tests/scenario/scenario_parser.h"
 
 namespace pelorin::wine_scenario {
@@ -31,41 +35,28 @@ struct Environment {
   ProbeClient probe;
 };
 
-enum class AnswerKind {
-  InputText,
-  InputOk,
-  InputCancel,
-  MsgBoxOk,
-  MsgBoxCancel,
-  PopupItem,
-  PopupDismiss
-};
+using scenario::Answer;
+using scenario::AnswerKind;
+using scenario::ListName;
 
-struct Answer {
-  AnswerKind kind = AnswerKind::MsgBoxOk;
-  std::string text;  // typed text, or the item's name
-  int item = -1;     // the menu table's index of the item
-  int line = 0;
-  std::string Describe() const;
-};
-
-class Player {
+class Player : public scenario::CommandPlayer {
  public:
   Player(Environment& environment, int number);
-  ~Player();
+  ~Player() override;
   Player(const Player&) = delete;
   Player& operator=(const Player&) = delete;
 
-  StepResult Run(const scenario::Command& command);
-  // The checks at the end of the scenario (no answer left queued), as a
-  // failure and the line it belongs to.
-  StepResult Finish(int& line);
+  StepResult Run(const scenario::Command& command) override;
   // Keeps the application folder for a look at it.
-  void KeepFolder() { folder_.Keep(); }
+  void Failed() override { folder_.Keep(); }
 
  private:
-  // player.cpp: dispatch
-  StepResult RunExpectation(const scenario::Command& command);
+  // player.cpp: what the shared checks read
+  std::filesystem::path AppFolder() const override { return folder_.Path(); }
+  const scenario::SavedContentRule& SavedContents() const override { return savedState_; }
+  scenario::DialogLog& Dialogs() override { return dialogLog_; }
+  scenario::PasteLog& Pastes() override { return pasteLog_; }
+  std::optional<int> PendingAnswerLine() const override;
   bool ProgramRunning() const;
   StepResult CheckLayoutAfter(const scenario::Command& command);
 
@@ -76,94 +67,80 @@ class Player {
   StepResult Settle(DWORD timeoutMs = 15000);
   StepResult HandleDialog(HWND dialog);
   StepResult AnswerDialog(HWND dialog, const DialogRecord& shown);
-  StepResult AnswerMessageBox(HWND dialog, const DialogRecord& shown,
-                              const wine_scenario::Answer& answer);
-  StepResult AnswerInputBox(HWND dialog, const DialogRecord& shown,
-                            const wine_scenario::Answer& answer);
-  StepResult AnswerPopup(HWND dialog, const DialogRecord& shown,
-                         const wine_scenario::Answer& answer);
+  StepResult AnswerMessageBox(HWND dialog, const DialogRecord& shown, const Answer& answer);
+  StepResult AnswerInputBox(HWND dialog, const DialogRecord& shown, const Answer& answer);
+  StepResult AnswerPopup(HWND dialog, const DialogRecord& shown, const Answer& answer);
   void CloseUnanswered(HWND dialog, DialogKind kind);
   void RememberBeeps();
 
   // player_setup.cpp
-  StepResult RunSetup(const scenario::Command& command);
-  StepResult WriteFile(const scenario::Command& command, bool encode);
-  StepResult MakeFolder(const scenario::Command& command);
-  StepResult RemoveFolder(const scenario::Command& command);
-  StepResult HoldOtherCopy();
-  StepResult SetWindows(const scenario::Command& command);
+  StepResult MarkOtherCopyRunning() override;
+  StepResult SetClipboard(const std::string& text) override;
+  StepResult SetWindows(const std::vector<std::string>& titles) override;
 
   // player_life.cpp
-  StepResult Start();
-  StepResult Close();
-  StepResult Restart();
-  StepResult ExpectEnded();
-  StepResult ExpectRunning();
-  StepResult QueueAnswer(const scenario::Command& command);
+  StepResult Start() override;
+  StepResult Close() override;
+  StepResult Restart() override;
+  StepResult ExpectEnded() override;
+  StepResult ExpectRunning() override;
+  StepResult QueueAnswer(const Answer& answer) override;
 
   // player_actions.cpp
-  StepResult RunAction(const scenario::Command& command);
+  StepResult Click(ListName list, int index, bool twice) override;
+  StepResult PressKey(ListName list, int code, int mask) override;
+  StepResult RightClick(ListName list) override;
+  StepResult Focus(ListName list) override;
+  StepResult Activate(const std::string& title) override;
+  StepResult Resize(double width, double height) override;
+  StepResult Move(double left, double top) override;
+  StepResult ChangeState(platform::WindowState state) override;
   StepResult PrepareAction();
-  StepResult PrepareListAction(scenario::ListName list);
-  StepResult ClickEntry(scenario::ListName list, int index, bool twice);
+  StepResult PrepareListAction(ListName list);
   // Mouse presses on the program's window, kept apart from the one before.
   enum class Press { Click, DoubleClick, RightClick };
   bool PressAt(Press press, POINT wanted, const RECT& bounds);
   void ParkPointer();
-  StepResult PressKey(scenario::ListName list, int code, int mask);
-  StepResult RightClick(scenario::ListName list);
-  StepResult MoveFocus(scenario::ListName list);
-  StepResult Activate(const std::string& title);
-  StepResult ResizeOrMove(const scenario::Command& command);
-  StepResult ChangeState(UINT command);
+  StepResult MoveFocus(ListName list);
+  // The window's outer rectangle changed as a drag changes it.
+  StepResult Drag(double first, double second, bool resize);
 
   // player_menus.cpp
-  StepResult ClickMenu(const scenario::Command& command);
+  StepResult ClickMenu(app::MenuItem item, bool openOnly) override;
   StepResult OpenBarMenu(int top, HWND* popup);
   StepResult LeaveMenus();
   bool MenuOpen() const;
 
-  // player_expect_window.cpp
-  StepResult ExpectList(const scenario::Command& command);
-  StepResult ExpectSelected(const scenario::Command& command);
-  StepResult ExpectMenu(const scenario::Command& command);
-  StepResult ExpectTopmost(const scenario::Command& command);
-  StepResult ExpectGeometry(const scenario::Command& command);
-  StepResult ExpectState(const scenario::Command& command);
-  StepResult ExpectTooltip(const scenario::Command& command);
-  StepResult ExpectActive(const scenario::Command& command);
+  // player_expect_window.cpp: the real window as the shared checks read it,
+  // and the checks made this runner's own way
+  bool Started() const override { return started_; }
+  bool Running() const override { return ProgramRunning(); }
+  std::vector<std::string> ListTexts(ListName list) override;
+  int SelectedIndex(ListName list) override;
+  std::optional<bool> MenuMark(app::MenuItem item, bool visibility, std::string& why) override;
+  bool Topmost() override;
+  platform::WindowState State() override;
+  std::optional<std::string> ToolTip(std::string& why) override;
+  std::string ActiveTitle() override;
+  std::optional<std::string> ClipboardText() override;
+  StepResult ExpectGeometry(const scenario::Command& command) override;
+  StepResult ExpectListRect(const scenario::Command& command) override;
+  StepResult ExpectBeep(const scenario::Command& command) override;
 
-  // player_expect_logs.cpp
-  StepResult ExpectMsgBox(const scenario::Command& command);
-  StepResult ExpectInputBox(const scenario::Command& command);
-  StepResult ExpectPopup(const scenario::Command& command);
-  StepResult ExpectNoDialog();
-  StepResult ExpectPasted(const scenario::Command& command);
-  StepResult ExpectNoPaste();
-  StepResult ExpectBeep(const scenario::Command& command);
-  StepResult ExpectClipboard(const scenario::Command& command);
-
-  // player_expect_files.cpp
-  StepResult ExpectFile(const scenario::Command& command, bool encode);
-  StepResult ExpectNoFile(const scenario::Command& command);
-  StepResult ExpectIni(const scenario::Command& command);
-
-  StepResult RequireProgram() const;
-  // "expected that the user can <the command being played>, found <why>"
-  StepResult CannotDo(const std::string& why) const;
   HWND Window() const;
   // The program's window's DPI, or the system's when it has none.
   UINT Dpi() const;
-  std::optional<std::filesystem::path> PathOf(const scenario::Arg& arg, StepResult& failure) const;
 
   Environment& environment_;
-  std::string playing_;  // the command being played, as written
-  AppFolder folder_;
+  wine_scenario::AppFolder folder_;
   std::unique_ptr<Program> program_;
   bool started_ = false;
   PasteTargets targets_;
-  std::deque<wine_scenario::Answer> answers_;
+  std::deque<Answer> answers_;
   std::deque<DialogRecord> log_;
+  ShownDialogLog dialogLog_{log_};
+  ShownPasteLog pasteLog_{targets_.Log()};
+  SavedStateRule savedState_{[this] { return Dpi(); }};
   // Failures found while the program ran on (an unexpected dialog).
   std::vector<std::string> failures_;
   HANDLE otherCopy_ = nullptr;  // the named mutex of a copy already running

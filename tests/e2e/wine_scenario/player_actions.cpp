@@ -9,15 +9,12 @@
 
 namespace pelorin::wine_scenario {
 
-using K = scenario::CommandKind;
-using scenario::ListName;
+using scenario::NameOf;
 
 namespace {
 
 constexpr DWORD kFocusTimeoutMs = 3000;
 constexpr DWORD kPairingMarginMs = 100;
-
-std::string NameOf(ListName list) { return "List" + std::to_string(static_cast<int>(list)); }
 
 // The middle of the part of a rectangle that is on the screen.
 std::optional<POINT> VisibleCenter(RECT rect, RECT within) {
@@ -38,40 +35,6 @@ RECT ClientOnScreen(HWND window) {
 
 }  // namespace
 
-StepResult Player::RunAction(const scenario::Command& command) {
-  const std::vector<scenario::Arg>& args = command.args;
-  switch (command.kind) {
-    case K::Click:
-    case K::DoubleClick:
-      return ClickEntry(args[0].list, args[1].Integer(), command.kind == K::DoubleClick);
-    case K::Key:
-      return PressKey(args[0].list, args[1].Integer(), args[2].Integer());
-    case K::RightClick:
-      return RightClick(args[0].list);
-    case K::Focus:
-      if (StepResult failure = PrepareListAction(args[0].list)) return failure;
-      if (StepResult failure = MoveFocus(args[0].list)) return failure;
-      return Settle();
-    case K::Menu:
-    case K::Open:
-      return ClickMenu(command);
-    case K::Activate:
-      return Activate(args[0].text);
-    case K::Resize:
-    case K::Move:
-      return ResizeOrMove(command);
-    case K::Minimize:
-      return ChangeState(SC_MINIMIZE);
-    case K::Maximize:
-      return ChangeState(SC_MAXIMIZE);
-    case K::Restore:
-      return ChangeState(SC_RESTORE);
-    default:
-      break;
-  }
-  return "the Windows runner cannot play '" + command.name + "'";
-}
-
 // As the user's click on the window does: it becomes the active window, at
 // the top of its band.
 StepResult Player::PrepareAction() {
@@ -86,7 +49,7 @@ StepResult Player::PrepareListAction(ListName list) {
   return PrepareAction();
 }
 
-StepResult Player::ClickEntry(ListName list, int index, bool twice) {
+StepResult Player::Click(ListName list, int index, bool twice) {
   if (StepResult failure = PrepareListAction(list)) return failure;
   const int count = static_cast<int>(program_->Texts(list).size());
   if (index < 0 || index >= count) {
@@ -162,6 +125,12 @@ bool Player::PressAt(Press press, POINT wanted, const RECT& bounds) {
   return sent;
 }
 
+StepResult Player::Focus(ListName list) {
+  if (StepResult failure = PrepareListAction(list)) return failure;
+  if (StepResult failure = MoveFocus(list)) return failure;
+  return Settle();
+}
+
 // The keyboard focus goes to the list by the Tab key, which moves it between
 // the two lists without raising any key event of the program.
 StepResult Player::MoveFocus(ListName list) {
@@ -212,34 +181,44 @@ StepResult Player::Activate(const std::string& title) {
   return ProgramRunning() ? Settle() : Pass();
 }
 
+StepResult Player::Resize(double width, double height) { return Drag(width, height, true); }
+
+StepResult Player::Move(double left, double top) { return Drag(left, top, false); }
+
 // What a drag does: the window's outer rectangle changes, and the program's
 // window procedure sees the move or the size as from the frame.
-StepResult Player::ResizeOrMove(const scenario::Command& command) {
+StepResult Player::Drag(double first, double second, bool resize) {
   if (StepResult failure = PrepareAction()) return failure;
   if (program_->IsMinimized()) return CannotDo("the window is minimized");
   if (program_->IsMaximized()) return CannotDo("the window is maximized");
   const UINT dpi = program_->Dpi();
-  const int first = TwipsToPixels(command.args[0].number, dpi);
-  const int second = TwipsToPixels(command.args[1].number, dpi);
+  const int firstPixels = TwipsToPixels(first, dpi);
+  const int secondPixels = TwipsToPixels(second, dpi);
   const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  if (command.kind == K::Resize) {
-    ::SetWindowPos(Window(), nullptr, 0, 0, std::max(0, first), std::max(0, second),
+  if (resize) {
+    ::SetWindowPos(Window(), nullptr, 0, 0, std::max(0, firstPixels), std::max(0, secondPixels),
                    flags | SWP_NOMOVE);
   } else {
-    ::SetWindowPos(Window(), nullptr, first, second, 0, 0, flags | SWP_NOSIZE);
+    ::SetWindowPos(Window(), nullptr, firstPixels, secondPixels, 0, 0, flags | SWP_NOSIZE);
   }
   return Settle();
 }
 
 // The caption's buttons send these commands; nothing changes when the window
 // is in that state already.
-StepResult Player::ChangeState(UINT command) {
+StepResult Player::ChangeState(platform::WindowState state) {
   if (StepResult failure = PrepareAction()) return failure;
   const bool minimized = program_->IsMinimized();
   const bool maximized = program_->IsMaximized();
-  const bool already = command == SC_MINIMIZE   ? minimized
-                       : command == SC_MAXIMIZE ? maximized
-                                                : !minimized && !maximized;
+  UINT command = SC_RESTORE;
+  bool already = !minimized && !maximized;
+  if (state == platform::WindowState::Minimized) {
+    command = SC_MINIMIZE;
+    already = minimized;
+  } else if (state == platform::WindowState::Maximized) {
+    command = SC_MAXIMIZE;
+    already = maximized;
+  }
   if (already) return Pass();
   ::PostMessageW(Window(), WM_SYSCOMMAND, command, 0);
   return Settle();

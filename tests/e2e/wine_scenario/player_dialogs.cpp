@@ -16,26 +16,6 @@ bool Gone(HWND window) { return !::IsWindow(window) || !::IsWindowVisible(window
 
 }  // namespace
 
-std::string Answer::Describe() const {
-  switch (kind) {
-    case AnswerKind::InputText:
-      return "answer input " + Quoted(text);
-    case AnswerKind::InputOk:
-      return "answer input ok";
-    case AnswerKind::InputCancel:
-      return "answer input cancel";
-    case AnswerKind::MsgBoxOk:
-      return "answer msgbox ok";
-    case AnswerKind::MsgBoxCancel:
-      return "answer msgbox cancel";
-    case AnswerKind::PopupItem:
-      return "answer popup " + text;
-    case AnswerKind::PopupDismiss:
-      break;
-  }
-  return "answer popup dismiss";
-}
-
 StepResult Player::Settle(DWORD timeoutMs) {
   const DWORD start = ::GetTickCount();
   StepResult failure;
@@ -69,12 +49,6 @@ StepResult Player::Settle(DWORD timeoutMs) {
   return failure;
 }
 
-void Player::RememberBeeps() {
-  if (!ProgramRunning()) return;
-  const std::optional<LRESULT> beeps = environment_.probe.Ask(Window(), probe::Question::Beeps);
-  if (beeps) beepsSeen_ = static_cast<long>(*beeps);
-}
-
 StepResult Player::HandleDialog(HWND dialog) {
   std::string why;
   const std::optional<DialogRecord> shown = ReadDialog(dialog, Window(), environment_.probe, &why);
@@ -102,18 +76,15 @@ void Player::CloseUnanswered(HWND dialog, DialogKind kind) {
 // Each dialog takes the next answer, which must be of its kind; without one
 // it is closed as cancelled and the command fails, as in the simulation.
 StepResult Player::AnswerDialog(HWND dialog, const DialogRecord& shown) {
-  const auto [first, last] = shown.kind == DialogKind::MsgBox
-                                 ? std::pair{AnswerKind::MsgBoxOk, AnswerKind::MsgBoxCancel}
-                             : shown.kind == DialogKind::InputBox
-                                 ? std::pair{AnswerKind::InputText, AnswerKind::InputCancel}
-                                 : std::pair{AnswerKind::PopupItem, AnswerKind::PopupDismiss};
-  if (answers_.empty() || answers_.front().kind < first || answers_.front().kind > last) {
+  if (answers_.empty() || !scenario::Fits(answers_.front(), shown.kind)) {
     std::string why = "unexpected dialog: " + shown.Describe();
-    if (!answers_.empty()) why += " (the next answer is " + answers_.front().Describe() + ")";
+    if (!answers_.empty()) {
+      why += " (the next answer is " + scenario::Describe(answers_.front()) + ")";
+    }
     CloseUnanswered(dialog, shown.kind);
     return why;
   }
-  const wine_scenario::Answer answer = answers_.front();
+  const Answer answer = answers_.front();
   answers_.pop_front();
   switch (shown.kind) {
     case DialogKind::MsgBox:
@@ -126,8 +97,7 @@ StepResult Player::AnswerDialog(HWND dialog, const DialogRecord& shown) {
   return AnswerPopup(dialog, shown, answer);
 }
 
-StepResult Player::AnswerMessageBox(HWND dialog, const DialogRecord& shown,
-                                    const wine_scenario::Answer& answer) {
+StepResult Player::AnswerMessageBox(HWND dialog, const DialogRecord& shown, const Answer& answer) {
   if (answer.kind == AnswerKind::MsgBoxCancel) {
     if (HasButton(dialog, IDCANCEL) && PressButton(dialog, IDCANCEL)) return Pass();
     PressButton(dialog, IDOK);
@@ -138,8 +108,7 @@ StepResult Player::AnswerMessageBox(HWND dialog, const DialogRecord& shown,
   return Pass();
 }
 
-StepResult Player::AnswerInputBox(HWND dialog, const DialogRecord& shown,
-                                  const wine_scenario::Answer& answer) {
+StepResult Player::AnswerInputBox(HWND dialog, const DialogRecord& shown, const Answer& answer) {
   if (answer.kind == AnswerKind::InputCancel) {
     if (!PressButton(dialog, IDCANCEL)) {
       return "the キャンセル button of the " + shown.Describe() + " cannot be clicked";
@@ -158,8 +127,7 @@ StepResult Player::AnswerInputBox(HWND dialog, const DialogRecord& shown,
   return Pass();
 }
 
-StepResult Player::AnswerPopup(HWND dialog, const DialogRecord& shown,
-                               const wine_scenario::Answer& answer) {
+StepResult Player::AnswerPopup(HWND dialog, const DialogRecord& shown, const Answer& answer) {
   if (answer.kind == AnswerKind::PopupDismiss) {
     e2e::PressKey(VK_ESCAPE);
     return Pass();

@@ -1,13 +1,11 @@
 // The program's life (start, close, restart) and the answers queued for its
 // dialogs.
-#include "app/menu_table.h"
 #include "tests/e2e/desktop.h"
 #include "tests/e2e/wine_scenario/layout_rules.h"
 #include "tests/e2e/wine_scenario/player.h"
+#include "tests/scenario/window_expectations.h"
 
 namespace pelorin::wine_scenario {
-
-using K = scenario::CommandKind;
 
 namespace {
 
@@ -96,41 +94,15 @@ StepResult Player::Restart() {
 }
 
 StepResult Player::ExpectEnded() {
-  if (!started_) return Expected("the program ended", "it never started");
-  if (!program_->WaitForExit(kEndTimeoutMs)) return Expected("the program ended", "it running");
-  return Pass();
+  return scenario::CheckEnded(started_, started_ && program_->WaitForExit(kEndTimeoutMs));
 }
 
 StepResult Player::ExpectRunning() {
-  if (!started_) return Expected("the program running", "it never started");
-  if (!ProgramRunning()) return Expected("the program running", "it ended");
-  if (!program_->WindowShown()) return Expected("the program's window shown", "it hidden");
-  return Pass();
+  return scenario::CheckRunning(started_, ProgramRunning(),
+                                ProgramRunning() && program_->WindowShown());
 }
 
-StepResult Player::QueueAnswer(const scenario::Command& command) {
-  const scenario::Arg& arg = command.args[0];
-  wine_scenario::Answer answer;
-  answer.line = command.line;
-  answer.text = arg.text;
-  switch (command.kind) {
-    case K::AnswerInput:
-      answer.kind = arg.Is("ok")       ? AnswerKind::InputOk
-                    : arg.Is("cancel") ? AnswerKind::InputCancel
-                                       : AnswerKind::InputText;
-      break;
-    case K::AnswerMsgBox:
-      answer.kind = arg.Is("ok") ? AnswerKind::MsgBoxOk : AnswerKind::MsgBoxCancel;
-      break;
-    default:
-      answer.kind = arg.Is("dismiss") ? AnswerKind::PopupDismiss : AnswerKind::PopupItem;
-      if (answer.kind == AnswerKind::PopupItem) {
-        std::optional<app::MenuItem> item = app::FindMenuItem(arg.text);
-        if (!item) return Expected("a menu item name", Quoted(arg.text));
-        answer.item = *item;
-      }
-      break;
-  }
+StepResult Player::QueueAnswer(const Answer& answer) {
   answers_.push_back(answer);
   return Pass();
 }

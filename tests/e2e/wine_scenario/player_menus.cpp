@@ -10,8 +10,6 @@
 
 namespace pelorin::wine_scenario {
 
-using K = scenario::CommandKind;
-
 namespace {
 
 constexpr DWORD kMenuTimeoutMs = 3000;
@@ -45,14 +43,12 @@ bool InMenuMode(DWORD thread) {
 
 }  // namespace
 
-StepResult Player::ClickMenu(const scenario::Command& command) {
-  const std::string& name = command.args[0].text;
-  const std::optional<app::MenuItem> found = app::FindMenuItem(name);
-  if (!found) return Expected("a menu item name", Quoted(name));
+StepResult Player::ClickMenu(app::MenuItem found, bool openOnly) {
   if (StepResult failure = PrepareAction()) return failure;
-  const int item = *found;
+  const int item = found;
+  const std::string name = EntryOf(item).name;
   const std::vector<int> path = PathTo(item);
-  if (std::optional<std::string> why = NotInBar(command.kind == K::Open, item, path.front())) {
+  if (std::optional<std::string> why = NotInBar(openOnly, item, path.front())) {
     return CannotDo(name + *why);
   }
   HWND popup = nullptr;

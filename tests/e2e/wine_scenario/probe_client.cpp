@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "tests/e2e/desktop.h"
 #include "tests/e2e/wine_scenario/text.h"
 
 namespace pelorin::wine_scenario {
@@ -117,11 +118,7 @@ std::optional<PopupView> ProbeClient::DescribePopup(HWND program, HWND popupWind
 }
 
 LRESULT CALLBACK ProbeClient::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<ProbeClient*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = e2e::CreatedFor<ProbeClient>(window, message, lParam);
   if (message == WM_COPYDATA && self != nullptr) {
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     if (data->dwData != probe::kTextAnswer) return FALSE;

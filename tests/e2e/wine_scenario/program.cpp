@@ -34,12 +34,7 @@ std::vector<HWND> WindowsOf(DWORD processId, bool visibleOnly) {
 }  // namespace
 
 LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
-                             &result)) {
-    return LB_ERR;
-  }
-  return static_cast<LRESULT>(result);
+  return e2e::AskWindow(window, message, wParam, lParam, kMessageTimeoutMs);
 }
 
 Program::~Program() {
@@ -134,16 +129,8 @@ HWND Program::ListWindow(scenario::ListName list) {
 }
 
 std::vector<std::string> Program::Texts(scenario::ListName list) {
-  HWND box = ListWindow(list);
   std::vector<std::string> texts;
-  const LRESULT count = box != nullptr ? Ask(box, LB_GETCOUNT) : 0;
-  for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT length = Ask(box, LB_GETTEXTLEN, static_cast<WPARAM>(i));
-    if (length == LB_ERR) break;
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied =
-        Ask(box, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
+  for (const std::wstring& text : e2e::ListBoxTexts(ListWindow(list), kMessageTimeoutMs)) {
     texts.push_back(Utf8(text));
   }
   return texts;

@@ -94,4 +94,14 @@ bool IsSavedStateKey(std::string_view section, std::string_view key) {
   return SameIgnoringAsciiCase(section, "DATA") && SameIgnoringAsciiCase(key, "STATE");
 }
 
+bool SavedStateRule::SameFile(std::string_view expected, std::string_view actual) const {
+  return SameContentsButStateSize(expected, actual, dpi_());
+}
+
+bool SavedStateRule::SameSetting(std::string_view section, std::string_view key,
+                                 std::string_view expected, std::string_view actual) const {
+  if (IsSavedStateKey(section, key)) return SameSavedState(expected, actual, dpi_());
+  return expected == actual;
+}
+
 }  // namespace pelorin::wine_scenario

@@ -7,8 +7,12 @@
 // 1005 a window at pixel 67 saves are the same place at 96 dpi), as the
 // runner checks the window's own left and top. Standard library only.
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+
+#include "tests/scenario/file_expectations.h"
 
 namespace pelorin::wine_scenario {
 
@@ -23,5 +27,18 @@ bool SameContentsButStateSize(std::string_view expected, std::string_view actual
 // True for section DATA and key STATE, matched as the settings file matches
 // them (ASCII letters in any case).
 bool IsSavedStateKey(std::string_view section, std::string_view key);
+
+// The rule above for the shared file checks (expect file, bytes, ini), at
+// the DPI the program's window has when the check is made.
+class SavedStateRule : public scenario::SavedContentRule {
+ public:
+  explicit SavedStateRule(std::function<unsigned()> dpi) : dpi_(std::move(dpi)) {}
+  bool SameFile(std::string_view expected, std::string_view actual) const override;
+  bool SameSetting(std::string_view section, std::string_view key, std::string_view expected,
+                   std::string_view actual) const override;
+
+ private:
+  std::function<unsigned()> dpi_;
+};
 
 }  // namespace pelorin::wine_scenario

@@ -1,33 +1,28 @@
 #pragma once
-// What every part of the Windows scenario runner uses: UTF-8 and UTF-16,
-// failure texts, quoting as scenario files write it, numbers, the trace.
+// What every part of the Windows scenario runner uses: UTF-8 and UTF-16, the
+// trace, the desktop described, twips; and the failure texts, quoting and
+// numbers both runners share (tests/scenario/scenario_text.h).
 
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "platform/win32/wide.h"
+#include "tests/scenario/scenario_text.h"
 
 namespace pelorin::wine_scenario {
 
-// A failing step says why; a passing one says nothing.
-using StepResult = std::optional<std::string>;
+using scenario::DescribeBytes;
+using scenario::DescribeEntries;
+using scenario::Expected;
+using scenario::FormatNumber;
+using scenario::Pass;
+using scenario::Quoted;
+using scenario::StepResult;
+using scenario::YesNo;
 
-inline StepResult Pass() { return std::nullopt; }
-// "expected WHAT, found FOUND"
-StepResult Expected(const std::string& what, const std::string& found);
-
-std::wstring Wide(std::string_view utf8);
-std::string Utf8(std::wstring_view wide);
-
-// The text in double quotes, escaped as scenario files write it.
-std::string Quoted(const std::string& text);
-// Entries as `"a" "b"`, or "empty".
-std::string DescribeEntries(const std::vector<std::string>& entries);
-// Bytes as "EF BB BF" ("no bytes" when empty).
-std::string DescribeBytes(const std::string& bytes);
-// Shortest decimal form: 1200, -1, 12.5.
-std::string FormatNumber(double value);
-const char* YesNo(bool value);
+// UTF-8 and UTF-16 through the program's own pair.
+inline std::wstring Wide(std::string_view utf8) { return platform::win32::Widen(utf8); }
+inline std::string Utf8(std::wstring_view wide) { return platform::win32::Narrow(wide); }
 
 // With PELORIN_SCENARIO_TRACE set, a line about what the runner does, to
 // stderr (for finding out why a scenario fails under Wine).

@@ -1,19 +1,45 @@
-#include "tests/scenario/player_support.h"
+#include "tests/scenario/scenario_text.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "platform/sim/sim_dialogs.h"
-
 namespace pelorin::scenario {
-
-namespace fs = std::filesystem;
 
 StepResult Expected(const std::string& what, const std::string& found) {
   return "expected " + what + ", found " + found;
 }
 
-std::string Quoted(const std::string& text) { return sim::Quote(text); }
+std::string Quoted(const std::string& text) {
+  std::string quoted = "\"";
+  for (char c : text) {
+    switch (c) {
+      case '\\':
+        quoted += "\\\\";
+        break;
+      case '"':
+        quoted += "\\\"";
+        break;
+      case '\r':
+        quoted += "\\r";
+        break;
+      case '\n':
+        quoted += "\\n";
+        break;
+      case '\t':
+        quoted += "\\t";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+          char buffer[8];
+          std::snprintf(buffer, sizeof buffer, "\\u%04X", static_cast<unsigned>(c));
+          quoted += buffer;
+        } else {
+          quoted += c;
+        }
+    }
+  }
+  return quoted + "\"";
+}
 
 std::string DescribeEntries(const std::vector<std::string>& entries) {
   if (entries.empty()) return "empty";
@@ -48,32 +74,22 @@ std::string FormatNumber(double value) {
 
 const char* YesNo(bool value) { return value ? "yes" : "no"; }
 
-platform::ListId ToListId(ListName list) { return static_cast<platform::ListId>(list); }
-
 std::string NameOf(ListName list) { return "List" + std::to_string(static_cast<int>(list)); }
 
 bool Matches(const Arg& pattern, const std::string& value) {
   return pattern.IsAny() || pattern.text == value;
 }
 
+bool MatchesNumber(const Arg& pattern, double value) {
+  return pattern.IsAny() || static_cast<float>(pattern.number) == static_cast<float>(value);
+}
+
 std::string DescribePattern(const Arg& pattern) {
   return pattern.IsAny() ? std::string("*") : Quoted(pattern.text);
 }
 
-std::optional<fs::path> ResolvePath(const std::string& appFolder, const std::string& relative,
-                                    std::string& why) {
-  fs::path path(relative);
-  if (relative.empty() || path.is_absolute() || path.has_root_name()) {
-    why = *Expected("a path inside the application folder", Quoted(relative));
-    return std::nullopt;
-  }
-  for (const fs::path& part : path.lexically_normal()) {
-    if (part == "..") {
-      why = *Expected("a path inside the application folder", Quoted(relative));
-      return std::nullopt;
-    }
-  }
-  return fs::path(appFolder) / path;
+std::string DescribeNumberPattern(const Arg& pattern) {
+  return pattern.IsAny() ? std::string("*") : FormatNumber(pattern.number);
 }
 
 }  // namespace pelorin::scenario

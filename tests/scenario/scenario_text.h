@@ -1,13 +1,13 @@
 #pragma once
-// Small helpers of the scenario player: failure texts, quoting, numbers,
-// paths inside the application folder.
+// The texts both scenario runners print: a step's failure ("expected ...,
+// found ..."), values quoted and numbers written as scenario files write them,
+// and the patterns (text or *) that expectations match. Standard library only:
+// the Windows runner builds this with MinGW too.
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
 #include "tests/scenario/scenario_parser.h"
 
 namespace pelorin::scenario {
@@ -19,7 +19,8 @@ inline StepResult Pass() { return std::nullopt; }
 // "expected WHAT, found FOUND"
 StepResult Expected(const std::string& what, const std::string& found);
 
-// The text in double quotes, escaped as scenario files write it.
+// The text in double quotes, with \\ \" \r \n \t and \u escapes for other
+// control characters, as scenario files write it.
 std::string Quoted(const std::string& text);
 // Entries as `"a" "b"`, or "empty".
 std::string DescribeEntries(const std::vector<std::string>& entries);
@@ -28,18 +29,16 @@ std::string DescribeBytes(const std::string& bytes);
 // Shortest decimal form: 1200, -1, 12.5.
 std::string FormatNumber(double value);
 const char* YesNo(bool value);
-
-platform::ListId ToListId(ListName list);
+// "List2"
 std::string NameOf(ListName list);
 
 // True when a text argument (or a bare *) matches the value.
 bool Matches(const Arg& pattern, const std::string& value);
-// The pattern as the scenario wrote it: * or the quoted text.
+// True when a number argument (or a bare *) matches the value, compared as
+// the program keeps its numbers (single precision).
+bool MatchesNumber(const Arg& pattern, double value);
+// The pattern as the scenario wrote it: * or the quoted text, * or the number.
 std::string DescribePattern(const Arg& pattern);
-
-// PATH of a command, inside the application folder; an absolute path or one
-// that climbs out with ".." is refused (nullopt, with the failure in why).
-std::optional<std::filesystem::path> ResolvePath(const std::string& appFolder,
-                                                 const std::string& relative, std::string& why);
+std::string DescribeNumberPattern(const Arg& pattern);
 
 }  // namespace pelorin::scenario

@@ -1,0 +1,193 @@
+#include "tests/scenario/command_player.h"
+
+#include "tests/scenario/folder_setup.h"
+#include "tests/scenario/menu_item_names.h"
+#include "tests/scenario/window_expectations.h"
+
+namespace pelorin::scenario {
+
+using K = CommandKind;
+
+StepResult CommandPlayer::Finish(int& line) {
+  const std::optional<int> pending = PendingAnswerLine();
+  if (!pending) return Pass();
+  line = *pending;
+  return Expected("every answer taken by a dialog",
+                  "an answer still queued at the end of the scenario");
+}
+
+StepResult CommandPlayer::CannotDo(const std::string& why) const {
+  return Expected("that the user can " + playing_, why);
+}
+
+StepResult CommandPlayer::RequireProgram() const { return CheckProgramThere(Started(), Running()); }
+
+const SavedContentRule& CommandPlayer::SavedContents() const {
+  static const SavedContentRule exact;
+  return exact;
+}
+
+StepResult CommandPlayer::SimulationOnly(const Command& command) {
+  return "'" + command.name + "' is played only on the simulation";
+}
+
+StepResult CommandPlayer::Dispatch(const Command& command) {
+  playing_ = command.source;
+  if (command.kind <= K::Heal) return RunSetup(command);
+  switch (command.kind) {
+    case K::Start:
+      return Start();
+    case K::Close:
+      return Close();
+    case K::Restart:
+      return Restart();
+    case K::AnswerInput:
+    case K::AnswerMsgBox:
+    case K::AnswerPopup: {
+      StepResult failure;
+      const std::optional<Answer> answer = AnswerOf(command, failure);
+      return answer ? QueueAnswer(*answer) : failure;
+    }
+    default:
+      break;
+  }
+  if (command.kind >= K::Click && command.kind <= K::Restore) return RunAction(command);
+  return RunExpectation(command);
+}
+
+StepResult CommandPlayer::RunSetup(const Command& command) {
+  switch (command.kind) {
+    case K::File:
+    case K::Bytes:
+      return PlayFileCommand(AppFolder(), command);
+    case K::Mkdir:
+      return PlayMkdir(AppFolder(), command);
+    case K::Rmdir:
+      return PlayRmdir(AppFolder(), command);
+    case K::Running:
+      return MarkOtherCopyRunning();
+    case K::Clipboard:
+      return SetClipboard(command.args[0].text);
+    case K::Windows: {
+      std::vector<std::string> titles;
+      for (const Arg& arg : command.args) titles.push_back(arg.text);
+      return SetWindows(titles);
+    }
+    case K::Fail:
+      return SetFault(command);
+    default:
+      break;
+  }
+  return Heal(command);
+}
+
+StepResult CommandPlayer::RunAction(const Command& command) {
+  const std::vector<Arg>& args = command.args;
+  switch (command.kind) {
+    case K::Click:
+    case K::DoubleClick:
+      return Click(args[0].list, args[1].Integer(), command.kind == K::DoubleClick);
+    case K::Key:
+      return PressKey(args[0].list, args[1].Integer(), args[2].Integer());
+    case K::RightClick:
+      return RightClick(args[0].list);
+    case K::Focus:
+      return Focus(args[0].list);
+    case K::Menu:
+    case K::Open: {
+      StepResult failure;
+      const std::optional<app::MenuItem> item = NamedMenuItem(args[0].text, failure);
+      return item ? ClickMenu(*item, command.kind == K::Open) : failure;
+    }
+    case K::Activate:
+      return Activate(args[0].text);
+    case K::Resize:
+      return Resize(args[0].number, args[1].number);
+    case K::Move:
+      return Move(args[0].number, args[1].number);
+    case K::Minimize:
+      return ChangeState(platform::WindowState::Minimized);
+    case K::Maximize:
+      return ChangeState(platform::WindowState::Maximized);
+    default:
+      break;
+  }
+  return ChangeState(platform::WindowState::Normal);
+}
+
+StepResult CommandPlayer::RunExpectation(const Command& command) {
+  switch (command.kind) {
+    case K::ExpectEnded:
+      return ExpectEnded();
+    case K::ExpectRunning:
+      return ExpectRunning();
+    case K::ExpectFile:
+    case K::ExpectBytes:
+      return CheckFile(AppFolder(), command, SavedContents());
+    case K::ExpectNoFile:
+      return CheckNoFile(AppFolder(), command);
+    case K::ExpectIni:
+      return CheckIni(AppFolder(), command, SavedContents());
+    case K::ExpectMsgBox:
+      return CheckMsgBox(Dialogs(), command);
+    case K::ExpectInputBox:
+      return CheckInputBox(Dialogs(), command);
+    case K::ExpectPopup:
+      return CheckPopup(Dialogs(), command);
+    case K::ExpectNoDialog:
+      return CheckNoDialog(Dialogs());
+    case K::ExpectPasted:
+      return CheckPasted(Pastes(), command);
+    case K::ExpectNoPaste:
+      return CheckNoPaste(Pastes());
+    case K::ExpectBeep:
+      return ExpectBeep(command);
+    case K::ExpectClipboard:
+      return CheckClipboard(command, ClipboardText());
+    case K::ExpectActive:
+      return CheckActive(command, ActiveTitle());
+    case K::ExpectOpened:
+      return ExpectOpened(command);
+    default:
+      break;
+  }
+  if (StepResult failure = RequireProgram()) return failure;
+  return RunWindowExpectation(command);
+}
+
+StepResult CommandPlayer::RunWindowExpectation(const Command& command) {
+  std::string why;
+  switch (command.kind) {
+    case K::ExpectList:
+      return CheckList(command, ListTexts(command.args[0].list));
+    case K::ExpectSelected:
+      return CheckSelected(command, SelectedIndex(command.args[0].list));
+    case K::ExpectVisible:
+    case K::ExpectChecked: {
+      StepResult failure;
+      const std::optional<app::MenuItem> item = NamedMenuItem(command.args[0].text, failure);
+      if (!item) return failure;
+      const std::optional<bool> mark = MenuMark(*item, command.kind == K::ExpectVisible, why);
+      return CheckMenuMark(command, mark, why);
+    }
+    case K::ExpectTopmost:
+      return CheckTopmost(command, Topmost());
+    case K::ExpectGeometry:
+      return ExpectGeometry(command);
+    case K::ExpectState:
+      return CheckState(command, State());
+    case K::ExpectListHeight:
+    case K::ExpectListWidth:
+    case K::ExpectListLeft:
+      return ExpectListRect(command);
+    case K::ExpectTooltip: {
+      const std::optional<std::string> tip = ToolTip(why);
+      return CheckTooltip(command, tip, why);
+    }
+    default:
+      break;
+  }
+  return ExpectValue(command);
+}
+
+}  // namespace pelorin::scenario

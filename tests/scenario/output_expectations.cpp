@@ -1,0 +1,40 @@
+#include "tests/scenario/output_expectations.h"
+
+namespace pelorin::scenario {
+
+StepResult CheckPasted(PasteLog& log, const Command& command) {
+  const std::string& title = command.args[0].text;
+  const std::string& text = command.args[1].text;
+  const std::string what = "Ctrl+V to " + Quoted(title) + " with " + Quoted(text);
+  if (log.Empty()) return Expected(what, "no paste");
+  if (!log.OldestIs(title, text)) return Expected(what, log.DescribeOldest());
+  log.TakeOldest();
+  return Pass();
+}
+
+StepResult CheckNoPaste(const PasteLog& log) {
+  if (log.Empty()) return Pass();
+  return Expected("no unchecked paste", log.DescribeOldest());
+}
+
+StepResult CheckClipboard(const Command& command, const std::optional<std::string>& actual) {
+  const std::string found = actual ? Quoted(*actual) : std::string("no text");
+  if (command.args[0].Is("empty")) {
+    if (actual) return Expected("no text on the clipboard", found);
+    return Pass();
+  }
+  if (actual != command.args[0].text) {
+    return Expected("clipboard " + Quoted(command.args[0].text), found);
+  }
+  return Pass();
+}
+
+StepResult CheckBeep(const Command& command, long beeps, long& checked) {
+  const bool beeped = beeps > checked;
+  checked = beeps;
+  const bool expected = command.args[0].Is("yes");
+  if (beeped != expected) return Expected(std::string("beep ") + YesNo(expected), YesNo(beeped));
+  return Pass();
+}
+
+}  // namespace pelorin::scenario

@@ -1,0 +1,42 @@
+#pragma once
+// The answers a scenario queues for the program's dialogs (answer input,
+// msgbox, popup), read from their commands alike by both runners. Each dialog
+// takes the next answer, which must be of its kind.
+
+#include <optional>
+#include <string>
+
+#include "tests/scenario/dialog_expectations.h"
+#include "tests/scenario/scenario_parser.h"
+#include "tests/scenario/scenario_text.h"
+
+namespace pelorin::scenario {
+
+enum class AnswerKind {
+  InputText,  // type `text` over the default, then OK
+  InputOk,    // OK with the default unchanged
+  InputCancel,
+  MsgBoxOk,
+  MsgBoxCancel,
+  PopupItem,  // choose `item`
+  PopupDismiss,
+};
+
+struct Answer {
+  AnswerKind kind = AnswerKind::MsgBoxOk;
+  std::string text;  // typed text, or the item's name
+  int item = -1;     // the menu table's index of the item
+  int line = 0;      // the line of the answer command
+};
+
+// The answer an answer command queues; nullopt with the failure when the
+// popup answer names no menu item.
+std::optional<Answer> AnswerOf(const Command& command, StepResult& failure);
+
+// "answer input "x"", "answer popup dismiss" and so on, for messages.
+std::string Describe(const Answer& answer);
+
+// True when a dialog of this kind takes this answer.
+bool Fits(const Answer& answer, DialogKind dialog);
+
+}  // namespace pelorin::scenario

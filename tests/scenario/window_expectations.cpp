@@ -1,0 +1,98 @@
+#include "tests/scenario/window_expectations.h"
+
+namespace pelorin::scenario {
+
+namespace {
+
+const char* NameOf(platform::WindowState state) {
+  switch (state) {
+    case platform::WindowState::Minimized:
+      return "minimized";
+    case platform::WindowState::Maximized:
+      return "maximized";
+    case platform::WindowState::Normal:
+      break;
+  }
+  return "normal";
+}
+
+}  // namespace
+
+StepResult CheckProgramThere(bool started, bool running) {
+  if (!started) return Expected("a started program", "none started");
+  if (!running) return Expected("a running program", "it ended");
+  return Pass();
+}
+
+StepResult CheckEnded(bool started, bool ended) {
+  if (!started) return Expected("the program ended", "it never started");
+  if (!ended) return Expected("the program ended", "it running");
+  return Pass();
+}
+
+StepResult CheckRunning(bool started, bool running, bool shown) {
+  if (!started) return Expected("the program running", "it never started");
+  if (!running) return Expected("the program running", "it ended");
+  if (!shown) return Expected("the program's window shown", "it hidden");
+  return Pass();
+}
+
+StepResult CheckList(const Command& command, const std::vector<std::string>& actual) {
+  const ListName list = command.args[0].list;
+  std::vector<std::string> expected;
+  if (!command.args[1].Is("empty")) {
+    for (std::size_t i = 1; i < command.args.size(); ++i) expected.push_back(command.args[i].text);
+  }
+  if (actual != expected) {
+    return Expected(NameOf(list) + " " + DescribeEntries(expected), DescribeEntries(actual));
+  }
+  return Pass();
+}
+
+StepResult CheckSelected(const Command& command, int actual) {
+  const int expected = command.args[1].Integer();
+  if (actual != expected) {
+    return Expected(NameOf(command.args[0].list) + " selection " + std::to_string(expected),
+                    std::to_string(actual));
+  }
+  return Pass();
+}
+
+StepResult CheckMenuMark(const Command& command, const std::optional<bool>& actual,
+                         const std::string& why) {
+  const char* mark = command.kind == CommandKind::ExpectVisible ? " visible " : " checked ";
+  const bool expected = command.args[1].Is("yes");
+  const std::string what = command.args[0].text + mark + YesNo(expected);
+  if (!actual) return Expected(what, why);
+  if (*actual != expected) return Expected(what, YesNo(*actual));
+  return Pass();
+}
+
+StepResult CheckTopmost(const Command& command, bool actual) {
+  const bool expected = command.args[0].Is("yes");
+  if (actual != expected) return Expected(std::string("topmost ") + YesNo(expected), YesNo(actual));
+  return Pass();
+}
+
+StepResult CheckState(const Command& command, platform::WindowState actual) {
+  const char* shown = NameOf(actual);
+  if (command.args[0].text != shown) return Expected("state " + command.args[0].text, shown);
+  return Pass();
+}
+
+StepResult CheckTooltip(const Command& command, const std::optional<std::string>& actual,
+                        const std::string& why) {
+  const std::string what = "tooltip " + Quoted(command.args[0].text);
+  if (!actual) return Expected(what, why);
+  if (*actual != command.args[0].text) return Expected(what, Quoted(*actual));
+  return Pass();
+}
+
+StepResult CheckActive(const Command& command, const std::string& title) {
+  if (title != command.args[0].text) {
+    return Expected("active window " + Quoted(command.args[0].text), Quoted(title));
+  }
+  return Pass();
+}
+
+}  // namespace pelorin::scenario
