@@ -6,59 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "store/profile_syntax.h"
+
 namespace pelorin::store {
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool IsLeadByte(char c) {
-  auto byte = static_cast<unsigned char>(c);
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-// The first ']' from `from` that is a character of its own: ']' is also a
-// valid second byte of a double-byte character (0x895D ...).
-std::size_t FindClosingBracket(std::string_view text, std::size_t from) {
-  for (std::size_t i = from; i < text.size(); ++i) {
-    if (IsLeadByte(text[i])) {
-      ++i;
-    } else if (text[i] == ']') {
-      return i;
-    }
-  }
-  return std::string_view::npos;
-}
-
-std::size_t FirstNonBlank(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  return i;
-}
-
-// The section's name when the line is a section header.
-std::optional<std::string_view> SectionName(std::string_view line) {
-  std::size_t open = FirstNonBlank(line);
-  if (open == line.size() || line[open] != '[') return std::nullopt;
-  std::size_t close = FindClosingBracket(line, open + 1);
-  if (close == std::string_view::npos) return std::nullopt;
-  return TrimBlanks(line.substr(open + 1, close - open - 1));
-}
-
-// The key of a key line of a section, exactly as written.
-std::optional<std::string_view> KeyName(std::string_view line) {
-  if (!line.empty() && line.front() == ';') return std::nullopt;
-  std::size_t equals = line.find('=');
-  if (equals == std::string_view::npos) return std::nullopt;
-  return line.substr(0, equals);
-}
 
 // A lead byte without its second byte at the end would take the next byte
 // (the ']' of "[section]") as its own.
@@ -71,50 +22,6 @@ bool EndsInsideCharacter(std::string_view text) {
 
 bool IsBlankLine(std::string_view line) { return FirstNonBlank(line) == line.size(); }
 
-bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != text.npos; }
-
-// The lines of the file's bytes in place: a line ends at CR LF, CR or LF,
-// and the end of the file ends a last line that has no line end.
-class LineReader {
- public:
-  explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
-
-  std::optional<std::string_view> Next() {
-    if (at_ >= bytes_.size()) return std::nullopt;
-    std::size_t end = at_;
-    while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n') ++end;
-    std::string_view line = bytes_.substr(at_, end - at_);
-    at_ = end + 1;
-    if (end + 1 < bytes_.size() && bytes_[end] == '\r' && bytes_[end + 1] == '\n') ++at_;
-    return line;
-  }
-
- private:
-  std::string_view bytes_;
-  std::size_t at_ = 0;
-};
-
-// The value of `key` in the first section named `section`; `nextLine`
-// gives the lines one by one (nullopt after the last).
-template <typename NextLine>
-std::optional<std::string> FindValue(NextLine nextLine, std::string_view section,
-                                     std::string_view key) {
-  bool inSection = false;
-  while (std::optional<std::string_view> line = nextLine()) {
-    if (std::optional<std::string_view> name = SectionName(*line)) {
-      if (inSection) return std::nullopt;  // only the first such section counts
-      inSection = Cp932EqualsIgnoringAsciiCase(*name, section);
-      continue;
-    }
-    if (!inSection) continue;
-    std::optional<std::string_view> lineKey = KeyName(*line);
-    if (lineKey && Cp932EqualsIgnoringAsciiCase(*lineKey, key)) {
-      return std::string(line->substr(lineKey->size() + 1));
-    }
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
@@ -126,18 +33,20 @@ ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
 
 std::optional<std::string> ProfileDocument::Get(std::string_view section,
                                                 std::string_view key) const {
-  std::size_t next = 0;
-  auto lines = [&]() -> std::optional<std::string_view> {
-    if (next == lines_.size()) return std::nullopt;
-    return lines_[next++];
-  };
-  return FindValue(lines, section, key);
-}
-
-std::optional<std::string> ProfileDocument::Lookup(std::string_view bytes, std::string_view section,
-                                                   std::string_view key) {
-  LineReader lines(bytes);
-  return FindValue([&] { return lines.Next(); }, section, key);
+  bool inSection = false;
+  for (const std::string& line : lines_) {
+    if (std::optional<std::string_view> name = SectionName(line)) {
+      if (inSection) return std::nullopt;  // only the first such section counts
+      inSection = Cp932EqualsIgnoringAsciiCase(*name, section);
+      continue;
+    }
+    if (!inSection) continue;
+    std::optional<std::string_view> lineKey = KeyName(line);
+    if (lineKey && Cp932EqualsIgnoringAsciiCase(*lineKey, key)) {
+      return line.substr(lineKey->size() + 1);
+    }
+  }
+  return std::nullopt;
 }
 
 void ProfileDocument::Set(std::string_view section, std::string_view key,

@@ -24,11 +24,8 @@ class ProfileDocument {
   static ProfileDocument Parse(std::string_view bytes);
 
   // Section, key and value are code page 932 bytes.
+  // ProfileIndex (store/profile_index.h) reads the same without a scan.
   std::optional<std::string> Get(std::string_view section, std::string_view key) const;
-  // Parse(bytes).Get(section, key), read in place: no line is copied, so a
-  // read of one value costs one pass over the bytes.
-  static std::optional<std::string> Lookup(std::string_view bytes, std::string_view section,
-                                           std::string_view key);
   void Set(std::string_view section, std::string_view key, std::optional<std::string_view> value);
   std::string Serialize() const;
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "platform/text_codec.h"
@@ -28,10 +29,12 @@ SettingsValue SettingsFile::Read(const std::string& section, const std::string& 
   if (file.status == platform::ReadStatus::Missing || !sectionBytes || !keyBytes) {
     return SettingsValue{};
   }
-  std::optional<std::string> value = ProfileDocument::Lookup(file.bytes, *sectionBytes, *keyBytes);
-  if (!value) return SettingsValue{};
-  std::optional<std::string> text = platform::DecodeCp932(*value);
-  return SettingsValue{true, text ? std::move(text) : platform::DecodeCp932Lossy(*value), {}};
+  if (file.bytes != lastRead_.Bytes()) lastRead_ = ProfileIndex(std::move(file.bytes));
+  std::optional<std::string_view> found = lastRead_.Get(*sectionBytes, *keyBytes);
+  if (!found) return SettingsValue{};
+  const std::string value(*found);
+  std::optional<std::string> text = platform::DecodeCp932(value);
+  return SettingsValue{true, text ? std::move(text) : platform::DecodeCp932Lossy(value), {}};
 }
 
 SettingsWrite SettingsFile::Write(const std::string& section, const std::string& key,

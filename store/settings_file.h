@@ -1,12 +1,16 @@
 #pragma once
 // 設定.ini: every access reads the file once; every change reads it, changes
 // one value and writes it back atomically. UTF-8 in and out; code page 932 on
-// disk. Nothing is cached.
+// disk. The file itself is never cached, so an edit made behind the
+// program's back is seen by the next access; what is kept is the index of
+// the bytes last read, used again only when a read finds those very bytes.
+// Not for use from two threads at once.
 
 #include <optional>
 #include <string>
 
 #include "platform/file_system.h"
+#include "store/profile_index.h"
 
 namespace pelorin::store {
 
@@ -38,6 +42,9 @@ class SettingsFile {
  private:
   platform::FileSystem& files_;
   std::string path_;
+  // Rebuilt whenever the bytes read differ from its own (compared in full,
+  // which costs far less than a scan).
+  mutable ProfileIndex lastRead_;
 };
 
 }  // namespace pelorin::store

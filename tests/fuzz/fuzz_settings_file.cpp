@@ -1,8 +1,8 @@
 // The settings file's reader and writer. The input is three lines (section,
 // key, value) and then any bytes as the file. Parse, set that value, write,
 // parse again: the value reads back exactly and every other value stays as
-// it was; removing it changes no other value either. A read in place
-// (ProfileDocument::Lookup) agrees with the parsed document. The same change
+// it was; removing it changes no other value either. The index of the bytes
+// (store::ProfileIndex) agrees with the parsed document. The same change
 // through store::SettingsFile (UTF-8 names, code page 932 on disk) reads
 // back too.
 #include <cstddef>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "store/profile_document.h"
+#include "store/profile_index.h"
 #include "store/settings_file.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/fuzz/memory_file_system.h"
@@ -93,12 +94,15 @@ void CheckOthersUnchanged(const ProfileDocument& document, const Candidates& nam
   }
 }
 
-// A read in place finds what the parsed document holds.
-void CheckLookup(std::string_view file, const Candidates& names, const Values& parsed) {
+// The index finds what the parsed document holds.
+void CheckIndex(std::string_view file, const Candidates& names, const Values& parsed) {
+  const store::ProfileIndex index{std::string(file)};
   std::size_t i = 0;
   for (const std::string& s : names.sections) {
     for (const std::string& k : names.keys) {
-      PELORIN_FUZZ_CHECK(ProfileDocument::Lookup(file, s, k) == parsed[i]);
+      const std::optional<std::string_view> found = index.Get(s, k);
+      PELORIN_FUZZ_CHECK(found.has_value() == parsed[i].has_value());
+      PELORIN_FUZZ_CHECK(!found || *found == *parsed[i]);
       ++i;
     }
   }
@@ -116,13 +120,13 @@ void CheckProfileDocument(std::string_view file, std::string_view section, std::
   Candidates names = CandidatesOf(file);
   AddUnique(names.sections, section, kMaxSections + 1);
   const Values before = ValuesOf(document, names);
-  CheckLookup(file, names, before);
+  CheckIndex(file, names, before);
 
   document.Set(section, key, value);
   ProfileDocument written = ProfileDocument::Parse(document.Serialize());
   PELORIN_FUZZ_CHECK(written.Get(section, key) == std::optional<std::string>(value));
   CheckOthersUnchanged(written, names, before, section, key);
-  CheckLookup(written.Serialize(), names, ValuesOf(written, names));
+  CheckIndex(written.Serialize(), names, ValuesOf(written, names));
 
   written.Set(section, key, std::nullopt);
   const ProfileDocument removed = ProfileDocument::Parse(written.Serialize());
@@ -136,6 +140,9 @@ void CheckSettingsFile(std::string_view file, std::string_view section, std::str
   const std::string path = "/app/設定.ini";
   files.Files()[path] = std::string(file);
   store::SettingsFile settings(files, path);
+  // Read first, so that the read after the change meets the index of the
+  // bytes before it.
+  (void)settings.Read(std::string(section), std::string(key));
   const store::SettingsWrite write =
       settings.Write(std::string(section), std::string(key), std::string(value));
   if (!write.ok) {

@@ -75,11 +75,47 @@ TEST_F(SettingsFileTest, EveryReadReadsTheFileOnceAndEveryChangeReadsAndWritesOn
   ASSERT_TRUE(settings_.Write("FILE", "A", "A.txt").ok);
   EXPECT_EQ(files_.reads, 1);
   EXPECT_EQ(files_.writes, 1);
-  // Nothing is cached: a change made behind the program's back is seen.
+  // The file is read anew: a change made behind the program's back is seen.
   TempFolder::Put(path_, "[FILE]\r\nA=edited.txt\r\n");
   EXPECT_EQ(settings_.Read("FILE", "A").value, "edited.txt");
   EXPECT_EQ(files_.reads, 2);
   EXPECT_EQ(files_.writes, 1);
+}
+
+TEST_F(SettingsFileTest, AnEditKeepingTheSizeAndTheTimeIsSeenByTheNextRead) {
+  TempFolder::Put(path_, "[FILE]\r\nA=a.txt\r\nB=b.txt\r\n");
+  EXPECT_EQ(settings_.Read("FILE", "A").value, "a.txt");
+  const auto written = std::filesystem::last_write_time(TempFolder::Native(path_));
+  TempFolder::Put(path_, "[FILE]\r\nA=c.txt\r\nB=b.txt\r\n");
+  std::filesystem::last_write_time(TempFolder::Native(path_), written);
+  EXPECT_EQ(settings_.Read("FILE", "A").value, "c.txt");
+  EXPECT_EQ(settings_.Read("FILE", "B").value, "b.txt");
+  // The same bytes again read the same; a key moved to another section moves.
+  TempFolder::Put(path_, "[FILE]\r\nA=c.txt\r\n[LIST]\r\nB=b.txt\r\n");
+  EXPECT_EQ(settings_.Read("FILE", "A").value, "c.txt");
+  EXPECT_EQ(settings_.Read("FILE", "B").value, std::nullopt);
+  EXPECT_EQ(settings_.Read("LIST", "B").value, "b.txt");
+  EXPECT_EQ(files_.reads, 6);
+}
+
+TEST_F(SettingsFileTest, AFileTurningUnreadableOrMissingAfterAReadIsReportedSo) {
+  TempFolder::Put(path_, "[LIST]\r\nLIST=A,\r\n");
+  EXPECT_EQ(settings_.Read("LIST", "LIST").value, "A,");
+  files_.unreadable = true;
+  SettingsValue locked = settings_.Read("LIST", "LIST");
+  EXPECT_FALSE(locked.readable);
+  EXPECT_EQ(locked.value, std::nullopt);
+  EXPECT_EQ(locked.error, "locked");
+  files_.unreadable = false;
+  EXPECT_EQ(settings_.Read("LIST", "LIST").value, "A,");
+  std::filesystem::remove(TempFolder::Native(path_));
+  SettingsValue missing = settings_.Read("LIST", "LIST");
+  EXPECT_TRUE(missing.readable);
+  EXPECT_EQ(missing.value, std::nullopt);
+  TempFolder::Put(path_, "");
+  EXPECT_EQ(settings_.Read("LIST", "LIST").value, std::nullopt);
+  TempFolder::Put(path_, "[LIST]\r\nLIST=A,\r\n");
+  EXPECT_EQ(settings_.Read("LIST", "LIST").value, "A,");
 }
 
 TEST_F(SettingsFileTest, KeysDifferingInSpacesStayApart) {
