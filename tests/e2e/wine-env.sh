@@ -68,16 +68,31 @@ pelorin_wine_env() {
 pelorin_make_prefix() {
   pelorin_wine_env
   [ -f "$WINEPREFIX/.pelorin-ready" ] && return 0
+  local attempt
+  for attempt in 1 2 3; do
+    pelorin_make_prefix_once && return 0
+    pelorin_log "making the wine prefix failed (attempt $attempt); its log:"
+    tail -n 20 "$WINEPREFIX.log" >&2 || true
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+  done
+  return 1
+}
+
+# One attempt, its output in $WINEPREFIX.log: on a busy machine wineboot now
+# and then gives up before the prefix is whole.
+pelorin_make_prefix_once() {
   pelorin_log "making the wine prefix $WINEPREFIX"
   rm -rf "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
+  wineboot -i >"$WINEPREFIX.log" 2>&1 || return 1
   # Debian's wine does not look in its own font folder: without Marlett the
   # caption buttons show as letters.
   [ -f /usr/share/wine/fonts/marlett.ttf ] &&
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >>"$WINEPREFIX.log" 2>&1 ||
+    return 1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$PELORIN_DESKTOP_SIZE" /f \
-    >/dev/null 2>&1
+    >>"$WINEPREFIX.log" 2>&1 || return 1
   wineserver -w
   touch "$WINEPREFIX/.pelorin-ready"
 }

@@ -74,7 +74,24 @@ DWORD WINAPI WaitForKillLine(void* data) {
   return 0;
 }
 
-UniqueHandle StartWriter(int argc, wchar_t** argv) {
+// A job whose processes end when its last handle closes, as it does when
+// the launcher ends in any way.
+UniqueHandle MakeWriterJob() {
+  UniqueHandle job(::CreateJobObjectW(nullptr, nullptr));
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  if (job && !::SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
+                                        sizeof limits)) {
+    return UniqueHandle();
+  }
+  return job;
+}
+
+UniqueHandle StartWriter(int argc, wchar_t** argv, const UniqueHandle& writerJob) {
+  if (!writerJob) {
+    std::fprintf(stderr, "cannot make the writer's job (error %lu)\n", ::GetLastError());
+    return UniqueHandle();
+  }
   std::wstring commandLine;
   for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? L" " : L"") + Quoted(argv[i]);
   STARTUPINFOW startup{};
@@ -84,13 +101,23 @@ UniqueHandle StartWriter(int argc, wchar_t** argv) {
   startup.hStdOutput = ::GetStdHandle(STD_OUTPUT_HANDLE);
   startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION started{};
-  if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &started)) {
+  if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED,
+                        nullptr, nullptr, &startup, &started)) {
     std::fprintf(stderr, "cannot start the writer (error %lu)\n", ::GetLastError());
     return UniqueHandle();
   }
-  ::CloseHandle(started.hThread);
-  return UniqueHandle(started.hProcess);
+  UniqueHandle process(started.hProcess);
+  UniqueHandle thread(started.hThread);
+  // The writer is tied to this launcher's life: should the launcher itself be
+  // ended from outside, the writer ends with it instead of saving on beside
+  // the next one.
+  if (!::AssignProcessToJobObject(writerJob.get(), process.get())) {
+    ::TerminateProcess(process.get(), kKilled);
+    std::fprintf(stderr, "cannot tie the writer to the launcher (error %lu)\n", ::GetLastError());
+    return UniqueHandle();
+  }
+  ::ResumeThread(thread.get());
+  return process;
 }
 
 }  // namespace
@@ -100,7 +127,8 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "usage: pelorin-crash-launcher WRITER ARGUMENTS...\n");
     return 2;
   }
-  const UniqueHandle writer = StartWriter(argc, argv);
+  const UniqueHandle writerJob = MakeWriterJob();
+  const UniqueHandle writer = StartWriter(argc, argv, writerJob);
   static KillLine killLine;  // outlives the reader thread, which is never joined
   if (!writer || !killLine.arrived ||
       !UniqueHandle(::CreateThread(nullptr, 0, &WaitForKillLine, &killLine, 0, nullptr))) {
