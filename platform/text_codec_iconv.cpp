@@ -1,201 +1,132 @@
-#include <iconv.h>
-
-#include <cerrno>
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string>
-#include <utility>
 
+#include "platform/cp932_tables.h"
 #include "platform/text_codec.h"
 
-// glibc's "CP932" already has Windows' decoding table (0x815F is U+FF3C,
-// 0x8160 U+FF5E, 0x817C U+FF0D ...) and writes the same bytes as Windows for
-// the characters the table holds twice (the JIS row before NEC row 13, NEC
-// row 13 before the IBM rows, the IBM rows FA-FC before NEC's copies in
-// ED-EE). It differs in two ways, both handled here:
-// - It maps some characters one way only (U+301C, U+00A5, U+2212, U+2016 ...
-//   are written as bytes that read back as another character). Windows refuses
-//   them; the round-trip check in EncodeCp932 refuses them too.
-// - It lacks Windows' five single bytes 0x80 <-> U+0080, 0xA0 <-> U+F8F0 and
-//   0xFD, 0xFE, 0xFF <-> U+F8F1..U+F8F3; they are added around iconv. (Wine
-//   8 knows only 0x80 of them, so files holding the others read differently
-//   there than on Windows and here.)
+// Converts with tables read once from glibc's iconv (cp932_tables.cpp says
+// what they hold) instead of calling iconv for every text; the results are
+// the same (tests/unit/cp932_tables_test.cpp compares them all).
+//
+// No separate path for runs of ASCII: in kaomoji, ASCII comes in short runs
+// between other characters, and testing for it made both directions about a
+// fifth slower on a large kaomoji file.
 
 namespace pelorin::platform {
 namespace {
 
-constexpr char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
+constexpr Utf8Char kReplacement = {{'\xEF', '\xBF', '\xBD'}, 3};  // U+FFFD
+static_assert(sizeof(Utf8Char) == 4, "a character is copied as one 4-byte word");
 
-class Iconv {
- public:
-  Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-  ~Iconv() {
-    if (Valid()) iconv_close(cd_);
-  }
-  Iconv(const Iconv&) = delete;
-  Iconv& operator=(const Iconv&) = delete;
-
-  bool Valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-
-  void Reset() { iconv(cd_, nullptr, nullptr, nullptr, nullptr); }
-
-  // Converts from `in` until the input ends or a sequence fails, writing at
-  // `out`; all four are advanced past what was converted. Returns 0 when all
-  // input was converted, else EILSEQ (invalid or unmappable), EINVAL
-  // (incomplete at the end) or E2BIG (no room left in `out`).
-  int Convert(const char*& in, std::size_t& inLeft, char*& out, std::size_t& outLeft) {
-    char* inPtr = const_cast<char*>(in);  // iconv's signature is not const
-    std::size_t result = iconv(cd_, &inPtr, &inLeft, &out, &outLeft);
-    in = inPtr;
-    return result == static_cast<std::size_t>(-1) ? errno : 0;
-  }
-
- private:
-  iconv_t cd_;
-};
-
-// One converter of each direction per thread: the kaomoji files are decoded
-// whole, but the settings file converts every key and value separately.
-Iconv& Decoder() {
-  thread_local Iconv decoder("UTF-8", "CP932");
-  return decoder;
-}
-
-Iconv& Encoder() {
-  thread_local Iconv encoder("CP932", "UTF-8");
-  return encoder;
-}
-
-// Windows' single bytes that glibc lacks, as UTF-8; nullptr for the others.
-const char* ExtraByteAsUtf8(unsigned char byte) {
-  switch (byte) {
-    case 0x80:
-      return "\xC2\x80";
-    case 0xA0:
-      return "\xEF\xA3\xB0";
-    case 0xFD:
-      return "\xEF\xA3\xB1";
-    case 0xFE:
-      return "\xEF\xA3\xB2";
-    case 0xFF:
-      return "\xEF\xA3\xB3";
-    default:
-      return nullptr;
-  }
-}
-
-// The byte for one of those characters at the start of `utf8`, or 0.
-unsigned char ExtraByteFor(const char* utf8, std::size_t left) {
-  const auto* u = reinterpret_cast<const unsigned char*>(utf8);
-  if (left >= 2 && u[0] == 0xC2 && u[1] == 0x80) return 0x80;
-  if (left >= 3 && u[0] == 0xEF && u[1] == 0xA3 && u[2] >= 0xB0 && u[2] <= 0xB3) {
-    constexpr unsigned char kBytes[] = {0xA0, 0xFD, 0xFE, 0xFF};
-    return kBytes[u[2] - 0xB0];
-  }
-  return 0;
-}
-
-// The output of a conversion, written by iconv straight into the string.
-// Load-bearing for speed: sized for the whole result up front, because with
-// a smaller buffer glibc converts the code page 932 step again at every
-// refill (about three times the work on a large file).
-class Output {
- public:
-  explicit Output(std::size_t capacity)
-      : text_(capacity, '\0'), end_(text_.data()), left_(capacity) {}
-
-  // Makes room for at least `more` bytes (only when the estimate was short).
-  void Grow(std::size_t more) {
-    const std::size_t used = Used();
-    text_.resize(text_.size() + more + 16);
-    end_ = text_.data() + used;
-    left_ = text_.size() - used;
-  }
-  void Append(const char* bytes, std::size_t size) {
-    if (left_ < size) Grow(size);
-    std::memcpy(end_, bytes, size);
-    end_ += size;
-    left_ -= size;
-  }
-  char*& End() { return end_; }
-  std::size_t& Left() { return left_; }
-  std::string Take() && {
-    text_.resize(Used());
-    return std::move(text_);
-  }
-
- private:
-  std::size_t Used() const { return static_cast<std::size_t>(end_ - text_.data()); }
-
-  std::string text_;
-  char* end_;
-  std::size_t left_;
-};
-
-// A code page 932 byte becomes at most 3 bytes of UTF-8 (a half-width
-// katakana, an extra byte, or the U+FFFD in place of a bad one); Japanese
-// text, mostly pairs of bytes for 3 bytes of UTF-8, takes one and a half.
-// A character of UTF-8 never becomes longer in code page 932.
-constexpr std::size_t kMostUtf8PerCp932Byte = 3;
-std::size_t Utf8SizeEstimate(std::size_t cp932Size) { return cp932Size + cp932Size / 2 + 64; }
-
-std::optional<std::string> Decode(const std::string& bytes, bool lossy) {
-  Iconv& decoder = Decoder();
-  if (!decoder.Valid()) return std::nullopt;
-  Output out(Utf8SizeEstimate(bytes.size()));
-  const char* in = bytes.data();
-  std::size_t left = bytes.size();
-  decoder.Reset();
-  while (int error = decoder.Convert(in, left, out.End(), out.Left())) {
-    if (error == E2BIG) {
-      out.Grow(left * kMostUtf8PerCp932Byte);
-      continue;
-    }
-    const char* extra = ExtraByteAsUtf8(static_cast<unsigned char>(*in));
-    if (extra == nullptr && !lossy) return std::nullopt;
+// Decodes from `in` up to `stop` (a pair begun just before it takes one byte
+// more, up to `end`), writing at `out`; both are advanced. False at a byte
+// that cannot start a character, unless `lossy`.
+bool DecodeStretch(const Cp932Tables& tables, const unsigned char*& inRef,
+                   const unsigned char* stop, const unsigned char* end, char*& outRef, bool lossy) {
+  const unsigned char* in = inRef;
+  char* out = outRef;
+  while (in < stop) {
+    // A byte that begins no pair has only empty pairs, so one lookup tells a
+    // pair from a single byte. At the end, in[1] is the string's terminating
+    // NUL: looked up, never taken.
+    const Utf8Char& pair = tables.Pair(in[0], in[1]);
+    const bool paired = pair.size != 0 && end - in >= 2;
+    const Utf8Char* c = paired ? &pair : &tables.Alone(in[0]);
+    in += paired ? 2 : 1;
     // One U+FFFD for the one byte that cannot start a character; reading goes
     // on with the next byte, so a broken pair never swallows a line end or
     // the character after it. The Win32 codec replaces the same way.
-    const char* shown = extra != nullptr ? extra : kReplacement;
-    out.Append(shown, std::strlen(shown));
-    ++in;
-    --left;
+    if (c->size == 0) {
+      if (!lossy) return false;
+      c = &kReplacement;
+    }
+    std::memcpy(out, c, sizeof *c);
+    out += c->size;
   }
-  return std::move(out).Take();
+  inRef = in;
+  outRef = out;
+  return true;
 }
 
-// Encodes with glibc's table plus the extra bytes, without the round-trip test.
-std::optional<std::string> EncodeOneWay(const std::string& utf8) {
-  Iconv& encoder = Encoder();
-  if (!encoder.Valid()) return std::nullopt;
-  Output out(utf8.size() + 16);
-  const char* in = utf8.data();
-  std::size_t left = utf8.size();
-  encoder.Reset();
-  while (int error = encoder.Convert(in, left, out.End(), out.Left())) {
-    if (error == E2BIG) {
-      out.Grow(left);
-      continue;
-    }
-    unsigned char extra = ExtraByteFor(in, left);
-    if (extra == 0) return std::nullopt;
-    const char byte = static_cast<char>(extra);
-    out.Append(&byte, 1);
-    std::size_t width = extra == 0x80 ? 2 : 3;
-    in += width;
-    left -= width;
+// Japanese text, mostly pairs of bytes for 3 bytes of UTF-8, takes about one
+// and a half times its size. Load-bearing for speed: a result sized for the
+// worst case (3 bytes a byte) costs more in fresh memory than the decoding.
+std::size_t Utf8SizeEstimate(std::size_t cp932Size) { return cp932Size + cp932Size / 2 + 64; }
+
+std::optional<std::string> Decode(const std::string& bytes, bool lossy) {
+  const Cp932Tables* tables = Cp932TablesFromIconv();
+  if (tables == nullptr) return std::nullopt;
+  constexpr std::ptrdiff_t kStretch = 4096;
+  std::string text(Utf8SizeEstimate(bytes.size()), '\0');
+  std::size_t used = 0;
+  const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* const end = in + bytes.size();
+  while (in < end) {
+    const unsigned char* stop = in + std::min(end - in, kStretch);
+    // Room for the worst case: 3 bytes of UTF-8 a byte (a half-width
+    // katakana, an extra byte or a U+FFFD), and one more because the last
+    // character is copied as a 4-byte word.
+    const std::size_t room = 3 * static_cast<std::size_t>(stop - in) + 1;
+    if (text.size() - used < room) text.resize(std::max(used + room, 2 * text.size()));
+    char* out = text.data() + used;
+    if (!DecodeStretch(*tables, in, stop, end, out, lossy)) return std::nullopt;
+    used = static_cast<std::size_t>(out - text.data());
   }
-  return std::move(out).Take();
+  text.resize(used);
+  return text;
+}
+
+// The character of the well-formed UTF-8 at `in` when it lies in the basic
+// plane (nothing beyond it is code page 932); advances `in` past it.
+std::optional<char16_t> NextCharacter(const unsigned char*& in, const unsigned char* end) {
+  const unsigned first = in[0];
+  const auto continuation = [&](std::ptrdiff_t i, unsigned low) {
+    return end - in > i && in[i] >= low && in[i] <= 0xBF;
+  };
+  if (first < 0x80) {
+    in += 1;
+    return static_cast<char16_t>(first);
+  }
+  if (first >= 0xC2 && first <= 0xDF && continuation(1, 0x80)) {
+    in += 2;
+    return static_cast<char16_t>((first & 0x1F) << 6 | (in[-1] & 0x3F));
+  }
+  // Surrogates (ED A0..BF) pass here, but no byte reads as one, so the
+  // table refuses them.
+  if (first >= 0xE0 && first <= 0xEF && continuation(1, first == 0xE0 ? 0xA0 : 0x80) &&
+      continuation(2, 0x80)) {
+    in += 3;
+    return static_cast<char16_t>((first & 0x0F) << 12 | (in[-2] & 0x3F) << 6 | (in[-1] & 0x3F));
+  }
+  return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<std::string> EncodeCp932(const std::string& utf8) {
-  std::optional<std::string> bytes = EncodeOneWay(utf8);
-  if (!bytes) return std::nullopt;
-  std::optional<std::string> back = Decode(*bytes, false);
-  if (!back || *back != utf8) return std::nullopt;
+  const Cp932Tables* tables = Cp932TablesFromIconv();
+  if (tables == nullptr) return std::nullopt;
+  // A character never becomes longer: ASCII stays one byte (the tables
+  // guarantee it), the others (2 or 3 bytes of UTF-8) become one or two.
+  std::string bytes(utf8.size(), '\0');
+  char* out = bytes.data();
+  const auto* in = reinterpret_cast<const unsigned char*>(utf8.data());
+  const auto* const end = in + utf8.size();
+  while (in < end) {
+    // The table holds only characters whose bytes read back as themselves,
+    // so what is written always decodes to the same text.
+    const std::optional<char16_t> c = NextCharacter(in, end);
+    if (!c) return std::nullopt;
+    const std::uint16_t code = tables->Encoded(*c);
+    if (code == Cp932Tables::kNotEncodable) return std::nullopt;
+    if (code >= 0x100) *out++ = static_cast<char>(code >> 8);
+    *out++ = static_cast<char>(code & 0xFF);
+  }
+  bytes.resize(static_cast<std::size_t>(out - bytes.data()));
   return bytes;
 }
 
