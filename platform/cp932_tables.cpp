@@ -138,7 +138,7 @@ class Cp932TableBuilder {
   // What iconv reads for the byte alone, else for the byte and each possible
   // next byte. Where it reads nothing, the five extra bytes are added.
   bool ReadByte(Iconv& decoder, unsigned char byte) {
-    if (std::optional<std::string> alone = decoder.ConvertAll(std::string(1, byte))) {
+    if (std::optional<std::string> alone = decoder.ConvertAll(std::string(1, static_cast<char>(byte)))) {
       std::optional<Utf8Char> c = ToUtf8Char(*alone);
       if (!c) return false;
       t_.alone_[byte] = *c;

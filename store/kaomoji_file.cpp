@@ -1,5 +1,6 @@
 #include "store/kaomoji_file.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -177,9 +178,9 @@ std::string SerializeKaomojiFile(const std::vector<std::string>& entries) {
   text.resize(size);
   char* out = text.data();
   for (const std::string& entry : entries) {
-    std::memcpy(out, entry.data(), entry.size());
-    std::memcpy(out + entry.size(), "\r\n", 2);
-    out += entry.size() + 2;
+    out = std::copy(entry.begin(), entry.end(), out);
+    *out++ = '\r';
+    *out++ = '\n';
   }
   bool hasNonAscii = false;
   if (std::optional<std::string> bytes = platform::EncodeCp932(text)) {
