@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/scenario_quote.h"
 #include "platform/sim/sim_menus.h"
 
 namespace pelorin::sim {
@@ -71,8 +72,5 @@ class SimDialogs {
   std::vector<std::string> failures_;
 };
 
-// The text in double quotes, with \\ \" \r \n \t and \u escapes for other
-// control characters, as scenario files write it.
-std::string Quote(const std::string& text);
 
 }  // namespace pelorin::sim

@@ -3,43 +3,15 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/sim/scenario_quote.h"
+
 namespace pelorin::scenario {
 
 StepResult Expected(const std::string& what, const std::string& found) {
   return "expected " + what + ", found " + found;
 }
 
-std::string Quoted(const std::string& text) {
-  std::string quoted = "\"";
-  for (char c : text) {
-    switch (c) {
-      case '\\':
-        quoted += "\\\\";
-        break;
-      case '"':
-        quoted += "\\\"";
-        break;
-      case '\r':
-        quoted += "\\r";
-        break;
-      case '\n':
-        quoted += "\\n";
-        break;
-      case '\t':
-        quoted += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-          char buffer[8];
-          std::snprintf(buffer, sizeof buffer, "\\u%04X", static_cast<unsigned>(c));
-          quoted += buffer;
-        } else {
-          quoted += c;
-        }
-    }
-  }
-  return quoted + "\"";
-}
+std::string Quoted(const std::string& text) { return sim::Quote(text); }
 
 std::string DescribeEntries(const std::vector<std::string>& entries) {
   if (entries.empty()) return "empty";
