@@ -17,26 +17,6 @@ std::string FormatTwips(float value) {
   return buffer;
 }
 
-std::string DescribeAnswer(const Answer& answer) {
-  switch (answer.kind) {
-    case AnswerKind::InputText:
-      return "answer input " + Quote(answer.text);
-    case AnswerKind::InputOk:
-      return "answer input ok";
-    case AnswerKind::InputCancel:
-      return "answer input cancel";
-    case AnswerKind::MsgBoxOk:
-      return "answer msgbox ok";
-    case AnswerKind::MsgBoxCancel:
-      return "answer msgbox cancel";
-    case AnswerKind::PopupItem:
-      return "answer popup " + answer.text;
-    case AnswerKind::PopupDismiss:
-      return "answer popup dismiss";
-  }
-  return "an answer";
-}
-
 // Buttons of MsgBox flags (low four bits) that include a Cancel button.
 bool HasCancelButton(int flags) {
   int buttons = flags & 0xF;
@@ -69,7 +49,7 @@ std::optional<Answer> SimDialogs::Take(const DialogRecord& shown, AnswerKind fir
   }
   if (answers_.front().kind < first || answers_.front().kind > last) {
     failures_.push_back("unexpected dialog: " + shown.Describe() + " (the next answer is " +
-                        DescribeAnswer(answers_.front()) + ")");
+                        DescribeAnswer(answers_.front().kind, answers_.front().text) + ")");
     return std::nullopt;
   }
   Answer answer = answers_.front();

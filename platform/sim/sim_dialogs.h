@@ -10,20 +10,11 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/dialog_answer.h"
 #include "platform/sim/scenario_quote.h"
 #include "platform/sim/sim_menus.h"
 
 namespace pelorin::sim {
-
-enum class AnswerKind {
-  InputText,  // type `text` over the default, then OK
-  InputOk,    // OK with the default unchanged
-  InputCancel,
-  MsgBoxOk,
-  MsgBoxCancel,
-  PopupItem,  // click `item`
-  PopupDismiss,
-};
 
 struct Answer {
   AnswerKind kind = AnswerKind::MsgBoxOk;

@@ -17,6 +17,7 @@ add_executable(pelorin-wine-scenario
   ${PELORIN_WINE_SCENARIO_SOURCES}
   ${PELORIN_SHARED_SCENARIO_SOURCES}
   ${PROJECT_SOURCE_DIR}/platform/sim/scenario_quote.cpp
+  ${PROJECT_SOURCE_DIR}/platform/sim/dialog_answer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/desktop.cpp)
 target_link_libraries(pelorin-wine-scenario PRIVATE pelorin_core comctl32)
 target_link_options(pelorin-wine-scenario PRIVATE ${PELORIN_STATIC_LINK} -mconsole)

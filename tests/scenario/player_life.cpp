@@ -38,33 +38,9 @@ StepResult Player::ExpectRunning() {
   return CheckRunning(Started(), !sim_.Ended(), sim_.IsWindowShown());
 }
 
-namespace {
-
-sim::AnswerKind SimKindOf(AnswerKind kind) {
-  switch (kind) {
-    case AnswerKind::InputText:
-      return sim::AnswerKind::InputText;
-    case AnswerKind::InputOk:
-      return sim::AnswerKind::InputOk;
-    case AnswerKind::InputCancel:
-      return sim::AnswerKind::InputCancel;
-    case AnswerKind::MsgBoxOk:
-      return sim::AnswerKind::MsgBoxOk;
-    case AnswerKind::MsgBoxCancel:
-      return sim::AnswerKind::MsgBoxCancel;
-    case AnswerKind::PopupItem:
-      return sim::AnswerKind::PopupItem;
-    case AnswerKind::PopupDismiss:
-      break;
-  }
-  return sim::AnswerKind::PopupDismiss;
-}
-
-}  // namespace
-
 StepResult Player::QueueAnswer(const Answer& answer) {
   sim::Answer queued;
-  queued.kind = SimKindOf(answer.kind);
+  queued.kind = answer.kind;
   queued.text = answer.text;
   queued.item = answer.item;
   queued.tag = answer.line;

@@ -30,25 +30,7 @@ std::optional<Answer> AnswerOf(const Command& command, StepResult& failure) {
   return answer;
 }
 
-std::string Describe(const Answer& answer) {
-  switch (answer.kind) {
-    case AnswerKind::InputText:
-      return "answer input " + Quoted(answer.text);
-    case AnswerKind::InputOk:
-      return "answer input ok";
-    case AnswerKind::InputCancel:
-      return "answer input cancel";
-    case AnswerKind::MsgBoxOk:
-      return "answer msgbox ok";
-    case AnswerKind::MsgBoxCancel:
-      return "answer msgbox cancel";
-    case AnswerKind::PopupItem:
-      return "answer popup " + answer.text;
-    case AnswerKind::PopupDismiss:
-      break;
-  }
-  return "answer popup dismiss";
-}
+std::string Describe(const Answer& answer) { return sim::DescribeAnswer(answer.kind, answer.text); }
 
 bool Fits(const Answer& answer, DialogKind dialog) {
   switch (dialog) {

@@ -6,21 +6,14 @@
 #include <optional>
 #include <string>
 
+#include "platform/sim/dialog_answer.h"
 #include "tests/scenario/dialog_expectations.h"
 #include "tests/scenario/scenario_parser.h"
 #include "tests/scenario/scenario_text.h"
 
 namespace pelorin::scenario {
 
-enum class AnswerKind {
-  InputText,  // type `text` over the default, then OK
-  InputOk,    // OK with the default unchanged
-  InputCancel,
-  MsgBoxOk,
-  MsgBoxCancel,
-  PopupItem,  // choose `item`
-  PopupDismiss,
-};
+using sim::AnswerKind;
 
 struct Answer {
   AnswerKind kind = AnswerKind::MsgBoxOk;
