@@ -19,7 +19,7 @@ void Form1::DeleteCategory() {
   platform_.ListRemove(ListId::List3, position);
   // A failed delete leaves the file behind without a category; ignored.
   if (store::IsPortableFileName(CurrentFile_)) {
-    (void)platform_.Files().DeleteFile(DataPath(CurrentFile_));
+    (void)platform_.Files().RemoveFile(DataPath(CurrentFile_));
   }
   CurrentFile_.clear();
   shownCategory_.clear();

@@ -32,7 +32,9 @@ class FileSystem {
   virtual FileResult WriteFileAtomic(const std::string& path, const std::string& bytes) = 0;
   // Fails when `to` exists, unless it is the same file under another letter case.
   virtual FileResult RenameFile(const std::string& from, const std::string& to) = 0;
-  virtual FileResult DeleteFile(const std::string& path) = 0;
+  // Named apart from the Win32 macros (DeleteFile, CopyFile, MoveFile ...),
+  // which would rename the member in code that includes <windows.h>.
+  virtual FileResult RemoveFile(const std::string& path) = 0;
   virtual bool Exists(const std::string& path) = 0;
   // Creates the folder (and its parents); ok when it exists already.
   virtual FileResult MakeDirectory(const std::string& path) = 0;

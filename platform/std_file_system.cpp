@@ -174,7 +174,7 @@ FileResult StdFileSystem::RenameFile(const std::string& from, const std::string&
   return FileResult::Ok();
 }
 
-FileResult StdFileSystem::DeleteFile(const std::string& path) {
+FileResult StdFileSystem::RemoveFile(const std::string& path) {
   fs::path target = ToPath(path);
   std::error_code error;
   fs::file_status status = fs::symlink_status(target, error);

@@ -12,7 +12,7 @@ class StdFileSystem : public FileSystem {
   ReadResult ReadFile(const std::string& path) override;
   FileResult WriteFileAtomic(const std::string& path, const std::string& bytes) override;
   FileResult RenameFile(const std::string& from, const std::string& to) override;
-  FileResult DeleteFile(const std::string& path) override;
+  FileResult RemoveFile(const std::string& path) override;
   bool Exists(const std::string& path) override;
   FileResult MakeDirectory(const std::string& path) override;
 };

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-build-deps.sh
-cmake -S . -B build/host -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build/host -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELORIN_WERROR=ON >/dev/null
 cmake --build build/host -j"$(nproc)"
 ctest --test-dir build/host --output-on-failure -j"$(nproc)" | tail -n 8
 

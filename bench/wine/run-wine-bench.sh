@@ -22,7 +22,7 @@ source "$root/tests/e2e/wine-env.sh"
 cd "$PELORIN_ROOT"
 
 runs=${RUNS:-21}
-corpus="$PELORIN_ROOT/../shared/corpus/kaomoji-public.txt"
+corpus="$PELORIN_ROOT/tests/data/kaomoji-public.txt"
 work="$PELORIN_BUILD/wine-bench"
 readonly KB_GOAL=1024  # 1 MB, in KB of 1,024 bytes
 

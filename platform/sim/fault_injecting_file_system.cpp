@@ -72,11 +72,11 @@ FileResult FaultInjectingFileSystem::RenameFile(const std::string& from, const s
   return inner_.RenameFile(from, to);
 }
 
-FileResult FaultInjectingFileSystem::DeleteFile(const std::string& path) {
+FileResult FaultInjectingFileSystem::RemoveFile(const std::string& path) {
   if (Fails("delete", Relative(path), Failing(FileOp::Delete, path))) {
     return Refused("delete", path);
   }
-  return inner_.DeleteFile(path);
+  return inner_.RemoveFile(path);
 }
 
 bool FaultInjectingFileSystem::Exists(const std::string& path) { return inner_.Exists(path); }

@@ -54,7 +54,7 @@ class FaultInjectingFileSystem : public platform::FileSystem {
   platform::ReadResult ReadFile(const std::string& path) override;
   platform::FileResult WriteFileAtomic(const std::string& path, const std::string& bytes) override;
   platform::FileResult RenameFile(const std::string& from, const std::string& to) override;
-  platform::FileResult DeleteFile(const std::string& path) override;
+  platform::FileResult RemoveFile(const std::string& path) override;
   bool Exists(const std::string& path) override;
   platform::FileResult MakeDirectory(const std::string& path) override;
 

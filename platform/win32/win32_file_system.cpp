@@ -1,8 +1,6 @@
 #include "platform/win32/win32_file_system.h"
 
 #include <windows.h>
-// <windows.h> maps DeleteFile to DeleteFileW; the interface's member keeps its name.
-#undef DeleteFile
 
 #include <algorithm>
 #include <string>
@@ -156,7 +154,7 @@ FileResult Win32FileSystem::RenameFile(const std::string& from, const std::strin
   return FileResult::Ok();
 }
 
-FileResult Win32FileSystem::DeleteFile(const std::string& path) {
+FileResult Win32FileSystem::RemoveFile(const std::string& path) {
   if (!::DeleteFileW(ToWindowsPath(path).c_str())) return Failure("cannot delete", path);
   return FileResult::Ok();
 }

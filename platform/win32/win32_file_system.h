@@ -17,7 +17,7 @@ class Win32FileSystem : public FileSystem {
   // case of its own name (in two steps where the file system keeps the old
   // case of a plain move).
   FileResult RenameFile(const std::string& from, const std::string& to) override;
-  FileResult DeleteFile(const std::string& path) override;
+  FileResult RemoveFile(const std::string& path) override;
   bool Exists(const std::string& path) override;
   FileResult MakeDirectory(const std::string& path) override;
 };

@@ -12,7 +12,7 @@ build=${PELORIN_HOST_BUILD:-build/host}  # where scripts/test.sh builds and runs
 log=$build/Testing/Temporary/LastTest.log
 if ! grep -qs '^fault sweep:' "$log" || ! grep -qs '^crash test:' "$log"; then
   bash scripts/install-build-deps.sh
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELORIN_WERROR=ON >/dev/null
   cmake --build "$build" -j"$(nproc)" \
     --target pelorin-fault-sweep pelorin-crash-test pelorin-crash-writer
   ctest --test-dir "$build" -R '^(fault_sweep|crash_safety)$' --output-on-failure >/dev/null || true

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/../.."
 
 bash scripts/install-build-deps.sh
 build=build/asan
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELORIN_SANITIZE=ON >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELORIN_SANITIZE=ON -DPELORIN_WERROR=ON >/dev/null
 # The build's progress lines are left out; its warnings and errors are not.
 cmake --build "$build" -j"$(nproc)" 2>&1 |
   { grep -vE '^\[ *[0-9]+%\] (Building|Linking|Built target)|^(gmake|make)\[[0-9]+\]: (Entering|Leaving)' || true; }

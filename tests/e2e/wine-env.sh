@@ -51,7 +51,7 @@ pelorin_build_windows() {
   if [ ! -f "$PELORIN_BUILD/CMakeCache.txt" ]; then
     cmake -S "$PELORIN_ROOT" -B "$PELORIN_BUILD" -G Ninja \
       -DCMAKE_TOOLCHAIN_FILE="$PELORIN_ROOT/cmake/mingw-w64-x86_64.cmake" \
-      -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+      -DCMAKE_BUILD_TYPE=MinSizeRel -DPELORIN_WERROR=ON >/dev/null
   fi
   cmake --build "$PELORIN_BUILD" -j2 --target "${targets[@]}" >/dev/null
 }

@@ -55,7 +55,7 @@ TEST(NumberedFaults, FailTheChosenOperationAloneOrWithEveryLaterOne) {
     world.Faults().FailOperation(2, andLater);
     EXPECT_TRUE(files.WriteFileAtomic(a, "x").ok);
     EXPECT_EQ(files.ReadFile(a).status, platform::ReadStatus::Unreadable);
-    EXPECT_EQ(files.DeleteFile(a).ok, !andLater);
+    EXPECT_EQ(files.RemoveFile(a).ok, !andLater);
     EXPECT_EQ(files.MakeDirectory(world.AppFolder() + "/data").ok, !andLater);
     const std::vector<sim::OperationRecord>& log = world.Faults().Operations();
     ASSERT_EQ(log.size(), 4u);

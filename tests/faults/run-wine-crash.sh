@@ -15,14 +15,14 @@ cd "$PELORIN_ROOT"
 
 kills=${WINE_CRASH_KILLS:-1000}
 host=${PELORIN_HOST_BUILD:-build/host}
-collection="$PELORIN_ROOT/../shared/corpus/kaomoji-public.txt"
+collection="$PELORIN_ROOT/tests/data/kaomoji-public.txt"
 
 trap pelorin_stop_all EXIT
 bash scripts/install-build-deps.sh
 pelorin_install_wine
 pelorin_ensure_locale
 
-cmake -S . -B "$host" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$host" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELORIN_WERROR=ON >/dev/null
 cmake --build "$host" -j2 --target pelorin-crash-test >/dev/null
 pelorin_build_windows pelorin-crash-writer pelorin-crash-launcher
 

@@ -28,7 +28,7 @@ class MemoryFileSystem : public platform::FileSystem {
     files_.erase(from);
     return platform::FileResult::Ok();
   }
-  platform::FileResult DeleteFile(const std::string& path) override {
+  platform::FileResult RemoveFile(const std::string& path) override {
     if (files_.erase(path) == 0) return platform::FileResult::Fail("no such file: " + path);
     return platform::FileResult::Ok();
   }

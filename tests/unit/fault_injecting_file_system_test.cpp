@@ -32,7 +32,7 @@ TEST_F(FaultInjectingFileSystemTest, FaultsFailTheNamedPathsUntilHealed) {
   files.Fail(FileOp::Read, "data/A.txt");
   EXPECT_EQ(files.ReadFile(a).status, platform::ReadStatus::Unreadable);
   files.Fail(FileOp::Delete, "data/A.txt");
-  EXPECT_FALSE(files.DeleteFile(a));
+  EXPECT_FALSE(files.RemoveFile(a));
   files.Heal();
   platform::ReadResult read = files.ReadFile(a);
   EXPECT_EQ(read.status, platform::ReadStatus::Ok);

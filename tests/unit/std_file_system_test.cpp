@@ -131,11 +131,11 @@ TEST_F(StdFileSystemTest, RenameToAnotherSpellingOfTheSameFileSucceeds) {
 
 TEST_F(StdFileSystemTest, DeletesFilesOnly) {
   TempFolder::Put(folder_.Path("a.txt"), "a");
-  EXPECT_TRUE(files_.DeleteFile(folder_.Path("a.txt")));
+  EXPECT_TRUE(files_.RemoveFile(folder_.Path("a.txt")));
   EXPECT_FALSE(files_.Exists(folder_.Path("a.txt")));
-  EXPECT_FALSE(files_.DeleteFile(folder_.Path("a.txt")));
+  EXPECT_FALSE(files_.RemoveFile(folder_.Path("a.txt")));
   ASSERT_TRUE(files_.MakeDirectory(folder_.Path("data")));
-  EXPECT_FALSE(files_.DeleteFile(folder_.Path("data")));
+  EXPECT_FALSE(files_.RemoveFile(folder_.Path("data")));
   EXPECT_TRUE(files_.Exists(folder_.Path("data")));
 }
 
