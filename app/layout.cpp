@@ -25,8 +25,14 @@ void Form1::Layout() {
   list3.left = list2.width;
   platform_.SetListRect(ListId::List3, list3);
 
+  const bool normal = platform_.GetWindowState() == platform::WindowState::Normal;
   const float threshold = frame.heightWithMenuBar + 50;
-  const float hiddenAllowance = frame.heightWithoutMenuBar - 100;
+  // Without the bar the lists ask for 100 twips more than the client area;
+  // in the normal state the window then snaps to them below. Minimized or
+  // maximized, nothing snaps, so the lists take the client area's height and
+  // end inside it.
+  const float hiddenAllowance =
+      normal ? frame.heightWithoutMenuBar - 100 : frame.heightWithoutMenuBar;
   float height = 1;
   if (bar && window.height > threshold) height = window.height - frame.heightWithMenuBar;
   if (!bar) height = window.height - hiddenAllowance;
@@ -38,7 +44,7 @@ void Form1::Layout() {
   list3.height = list2.height;
   platform_.SetListRect(ListId::List3, list3);
 
-  if (platform_.GetWindowState() != platform::WindowState::Normal) return;
+  if (!normal) return;
   Rect snapped = platform_.WindowRect();
   snapped.height =
       list2.height + (bar ? frame.heightWithMenuBar : frame.heightWithoutMenuBar);

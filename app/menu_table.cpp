@@ -8,6 +8,8 @@ using platform::MenuEntry;
 constexpr int kBar = -1;
 
 // name, caption, parent, popupOnly, checked, visible, separator
+// The two context menus never stand in the menu bar, so they are not visible;
+// they open with PopupMenu all the same.
 constexpr MenuEntry kMenus[kMenuItemCount] = {
     {"ID_FILE", "ファイル", kBar, false, false, true, false},
     {"ID_EXIT", "終了", ID_FILE, false, false, true, false},
@@ -33,7 +35,7 @@ constexpr MenuEntry kMenus[kMenuItemCount] = {
     {"ID_HELP_F", "ヘルプ", ID_HELP, false, false, true, false},
     {"ID_HP", "サポートページ", ID_HELP, false, false, true, false},
     {"ID_VER", "バージョン情報", ID_HELP, false, false, true, false},
-    {"ID_CLICK", "クリック１", kBar, true, false, true, false},
+    {"ID_CLICK", "クリック１", kBar, true, false, false, false},
     {"ID_MENU_C", "メニュー表示", ID_CLICK, false, true, true, false},
     {"ID_FLONT_C", "常に手前に表示", ID_CLICK, false, true, true, false},
     {"sep01", "-", ID_CLICK, false, false, true, true},
@@ -47,7 +49,7 @@ constexpr MenuEntry kMenus[kMenuItemCount] = {
     {"ID_HELP_C", "ヘルプ", ID_CLICK, false, false, true, false},
     {"ID_HP_C", "サポートページ", ID_CLICK, false, false, true, false},
     {"ID_VER_C", "バージョン情報", ID_CLICK, false, false, true, false},
-    {"ID_CLICK2", "クリック２", kBar, true, false, true, false},
+    {"ID_CLICK2", "クリック２", kBar, true, false, false, false},
     {"ID_ADD_K_C", "顔文字の追加", ID_CLICK2, false, false, true, false},
     {"ID_EDIT_K_C", "顔文字の書き換え", ID_CLICK2, false, false, false, false},
     {"ID_DEL_K_C", "顔文字の削除", ID_CLICK2, false, false, false, false},

@@ -81,7 +81,12 @@ void ProfileDocument::Set(std::string_view section, std::string_view key,
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastNonBlank + 1),
                   std::move(keyLine));
   } else {
-    lines_.push_back("[" + std::string(section) + "]");
+    // Built by appending: GCC 12 sees a false overlap in "[" + string + "]"
+    // when optimising (-Wrestrict).
+    std::string headerLine;
+    headerLine.reserve(section.size() + 2);
+    headerLine.append("[").append(section).append("]");
+    lines_.push_back(std::move(headerLine));
     lines_.push_back(std::move(keyLine));
   }
 }

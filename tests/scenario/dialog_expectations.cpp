@@ -65,7 +65,7 @@ StepResult CheckInputBox(DialogLog& log, const Command& command) {
 StepResult CheckPopup(DialogLog& log, const Command& command) {
   std::string what = "context menu";
   for (const Arg& arg : command.args) {
-    what += " " + (arg.text == "-" ? std::string("-") : DescribePattern(arg));
+    what.append(" ").append(arg.text == "-" ? std::string("-") : DescribePattern(arg));
   }
   const std::optional<std::size_t> oldest = OldestOf(log, DialogKind::Popup);
   if (!oldest) return Expected(what, NoneOf(DialogKind::Popup));

@@ -92,7 +92,7 @@ TEST(Cp932Codec, KnowsWindowsSingleBytesBeyondTheJisTable) {
     EXPECT_EQ(DecodeCp932(Bytes(pair.bytes)), U(pair.character));
   }
   EXPECT_EQ(DecodeCp932("\x80\x41\xFF"), U(0x80) + "A" + U(0xF8F3));
-  EXPECT_EQ(EncodeCp932("x" + U(0xF8F0) + U(0x3042)), "x\xA0\x82\xA0");
+  EXPECT_EQ(EncodeCp932(std::string("x").append(U(0xF8F0)).append(U(0x3042))), "x\xA0\x82\xA0");
 }
 
 TEST(Cp932Codec, RefusesCharactersThatWouldComeBackChanged) {

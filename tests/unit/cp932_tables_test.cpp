@@ -95,7 +95,7 @@ std::string Hex(const std::string& bytes) {
 }
 
 std::string Shown(const std::optional<std::string>& text) {
-  return text ? "[" + Hex(*text) + " ]" : "nullopt";
+  return text ? std::string("[").append(Hex(*text)).append(" ]") : "nullopt";
 }
 
 std::string U(char32_t c) {
@@ -210,7 +210,7 @@ TEST(Cp932Tables, EveryCharacterOfTheBasicPlaneIsWrittenAsThroughIconv) {
   for (char32_t c = 0; c < 0x10000; ++c) {
     // Surrogates give ill-formed UTF-8, refused by both.
     compare.Encoding(U(c));
-    compare.Encoding("(" + U(c) + U(0x3042) + U(0xFF9F) + ")");
+    compare.Encoding(std::string("(").append(U(c)).append(U(0x3042)).append(U(0xFF9F)).append(")"));
     if (EncodeCp932(U(c))) ++written;
   }
   // Not two codecs that refuse everything: 128 ASCII, 63 half-width

@@ -111,8 +111,8 @@ LRESULT Win32Platform::ProbeMenuItem(MenuItemId item, bool checkMark) const {
   const MenuEntry* entry = menus_.Entry(item);
   if (entry == nullptr || entry->separator) return probe::kUnknown;
   if (entry->parent == -1 && entry->popupOnly) {
-    // A context menu stands in no menu; it is there when its popup is.
-    return menus_.PopupOf(item) != nullptr && !checkMark ? 1 : probe::kUnknown;
+    // A context menu stands in no menu, so it is never visible there.
+    return checkMark ? probe::kUnknown : 0;
   }
   HMENU holder = menus_.MenuHolding(item);
   const int position =
