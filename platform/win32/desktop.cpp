@@ -73,7 +73,12 @@ bool Win32Platform::ActivateWindow(WindowHandle window) {
   HWND target = reinterpret_cast<HWND>(static_cast<UINT_PTR>(window));
   if (target == nullptr || !::IsWindow(target)) return false;
   timing::Start("activation");  // the benchmark build's spans, to Ctrl+V sent
-  if (!IsForeground(target)) {
+  if (IsForeground(target)) {
+    // Already active is not always on top: another window may have been
+    // raised without taking the activation. The paste reads the stacking
+    // order right after this, so lift the window as activating it would.
+    ::SetWindowPos(target, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  } else {
     ::SetForegroundWindow(target);
     if (!WaitFor(target, &IsForeground, kActivationTimeoutMs)) return false;
   }

@@ -116,6 +116,9 @@ bool TypeText(const std::wstring& text) {
 }
 
 bool Activate(HWND window) {
+  // As a user's click does: to the top of its band, also when it is active
+  // already (the active window need not be the top one).
+  ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (::GetForegroundWindow() == window) return true;
   ::SetForegroundWindow(window);
   return WaitUntil([&] { return ::GetForegroundWindow() == window; }, 2000);

@@ -30,7 +30,7 @@ bool KeyUp(WORD virtualKey);
 bool TypeText(const std::wstring& text);
 
 // Brings one of this program's windows (or any window, under wine) to the
-// front and waits until it is the foreground window.
+// top of its band and waits until it is the foreground window.
 bool Activate(HWND window);
 
 // A message sent with a timeout, as the answer of a hung window must not
