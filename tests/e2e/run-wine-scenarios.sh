@@ -50,7 +50,7 @@ fi
 
 pelorin_install_wine
 pelorin_ensure_locale
-pelorin_build_windows Pelorin Pelorin-probe pelorin-wine-scenario
+pelorin_build_windows Pelorin Pelorin-probe pelorin-wine-scenario pelorin-open-recorder
 
 pelorin_start_xvfb
 PELORIN_STARTED_WINE=1
@@ -59,6 +59,25 @@ rm -rf "$WORK"
 mkdir -p "$WORK"
 
 windows_path() { winepath -w "$1" 2>/dev/null; }
+
+# The prefix opens .html files and web addresses with the recorder, which
+# writes down what it was asked to open: expect opened reads that.
+register_open_recorder() {
+  local command
+  command="\"$(windows_path "$PELORIN_BUILD/pelorin-open-recorder.exe")\" \"%1\""
+  {
+    wine reg add 'HKCR\.html' /ve /d htmlfile /f
+    wine reg add 'HKCR\.htm' /ve /d htmlfile /f
+    wine reg add 'HKCR\htmlfile\shell\open\command' /ve /d "$command" /f
+    for protocol in http https; do
+      wine reg delete "HKCR\\$protocol\\shell\\open\\ddeexec" /f || true
+      wine reg add "HKCR\\$protocol" /v 'URL Protocol' /d '' /f
+      wine reg add "HKCR\\$protocol\\shell\\open\\command" /ve /d "$command" /f
+    done
+    wineserver -w
+  } >>"$WORK/wine.log" 2>&1
+}
+register_open_recorder
 
 # The runner on the test build; its lines on stdout, LF-terminated.
 play() {

@@ -59,11 +59,11 @@ StepResult CommandPlayer::RunSetup(const Command& command) {
   switch (command.kind) {
     case K::File:
     case K::Bytes:
-      return PlayFileCommand(AppFolder(), command);
+      return PlayFileCommand(Folder(), command);
     case K::Mkdir:
-      return PlayMkdir(AppFolder(), command);
+      return PlayMkdir(Folder(), command);
     case K::Rmdir:
-      return PlayRmdir(AppFolder(), command);
+      return PlayRmdir(Folder(), command);
     case K::Running:
       return MarkOtherCopyRunning();
     case K::Clipboard:
@@ -123,11 +123,11 @@ StepResult CommandPlayer::RunExpectation(const Command& command) {
       return ExpectRunning();
     case K::ExpectFile:
     case K::ExpectBytes:
-      return CheckFile(AppFolder(), command, SavedContents());
+      return CheckFile(Folder(), command, SavedContents());
     case K::ExpectNoFile:
-      return CheckNoFile(AppFolder(), command);
+      return CheckNoFile(Folder(), command);
     case K::ExpectIni:
-      return CheckIni(AppFolder(), command, SavedContents());
+      return CheckIni(Folder(), command, SavedContents());
     case K::ExpectMsgBox:
       return CheckMsgBox(Dialogs(), command);
     case K::ExpectInputBox:

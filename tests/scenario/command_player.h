@@ -41,6 +41,8 @@ class CommandPlayer {
 
   // What the shared checks read.
   virtual std::filesystem::path AppFolder() const = 0;
+  // Where PATHs may lead; only the application folder unless a runner says more.
+  virtual ScenarioFolder Folder() const { return {AppFolder(), AppFolder()}; }
   virtual const SavedContentRule& SavedContents() const;
   virtual DialogLog& Dialogs() = 0;
   virtual PasteLog& Pastes() = 0;

@@ -34,10 +34,10 @@ std::string DescribeContent(const std::string& bytes) {
 
 }  // namespace
 
-StepResult CheckFile(const fs::path& appFolder, const Command& command,
+StepResult CheckFile(const ScenarioFolder& folder, const Command& command,
                      const SavedContentRule& rule) {
   std::string why;
-  const std::optional<fs::path> path = ResolvePath(appFolder, command.args[0].text, why);
+  const std::optional<fs::path> path = ResolvePath(folder, command.args[0].text, why);
   if (!path) return why;
   const bool text = command.kind == CommandKind::ExpectFile;
   std::optional<std::string> expected = command.args[1].text;
@@ -51,19 +51,19 @@ StepResult CheckFile(const fs::path& appFolder, const Command& command,
                            (text ? Quoted(command.args[1].text) : DescribeBytes(*expected));
   const std::optional<std::string> actual = ReadWhole(*path);
   if (!actual) return Expected(what, "no file");
-  if (!NamedExactly(appFolder, *path)) return Expected(what, "only a name in another letter case");
+  if (!NamedExactly(folder, *path)) return Expected(what, "only a name in another letter case");
   if (!rule.SameFile(*expected, *actual)) {
     return Expected(what, text ? DescribeContent(*actual) : DescribeBytes(*actual));
   }
   return Pass();
 }
 
-StepResult CheckNoFile(const fs::path& appFolder, const Command& command) {
+StepResult CheckNoFile(const ScenarioFolder& folder, const Command& command) {
   std::string why;
-  const std::optional<fs::path> path = ResolvePath(appFolder, command.args[0].text, why);
+  const std::optional<fs::path> path = ResolvePath(folder, command.args[0].text, why);
   if (!path) return why;
   const std::string what = "no file " + command.args[0].text;
-  if (!NamedExactly(appFolder, *path)) return Pass();
+  if (!NamedExactly(folder, *path)) return Pass();
   std::error_code error;
   if (fs::is_directory(*path, error)) return Expected(what, "a folder");
   if (std::optional<std::string> bytes = ReadWhole(*path)) {
@@ -73,13 +73,13 @@ StepResult CheckNoFile(const fs::path& appFolder, const Command& command) {
   return Pass();
 }
 
-StepResult CheckIni(const fs::path& appFolder, const Command& command,
+StepResult CheckIni(const ScenarioFolder& folder, const Command& command,
                     const SavedContentRule& rule) {
   const std::vector<Arg>& args = command.args;
   const std::string settingsPath =
       args.size() > 4 ? args[4].text : std::string(store::kSettingsFileName);
   std::string why;
-  const std::optional<fs::path> path = ResolvePath(appFolder, settingsPath, why);
+  const std::optional<fs::path> path = ResolvePath(folder, settingsPath, why);
   if (!path) return why;
   platform::StdFileSystem files;
   const store::SettingsFile settings(files, Utf8Of(*path));

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "tests/scenario/folder_paths.h"
 #include "tests/scenario/scenario_parser.h"
 #include "tests/scenario/scenario_text.h"
 
@@ -29,12 +30,12 @@ class SavedContentRule {
 };
 
 // expect file PATH TEXT (the text in code page 932) and expect bytes PATH HEX.
-StepResult CheckFile(const std::filesystem::path& appFolder, const Command& command,
+StepResult CheckFile(const ScenarioFolder& folder, const Command& command,
                      const SavedContentRule& rule);
 // expect nofile PATH: nothing there under that name.
-StepResult CheckNoFile(const std::filesystem::path& appFolder, const Command& command);
+StepResult CheckNoFile(const ScenarioFolder& folder, const Command& command);
 // expect ini SECTION KEY VALUE|absent [in PATH] (設定.ini by default).
-StepResult CheckIni(const std::filesystem::path& appFolder, const Command& command,
+StepResult CheckIni(const ScenarioFolder& folder, const Command& command,
                     const SavedContentRule& rule);
 
 }  // namespace pelorin::scenario

@@ -15,23 +15,27 @@ std::string Utf8Of(const fs::path& path) {
   return std::string(utf8.begin(), utf8.end());
 }
 
-std::optional<fs::path> ResolvePath(const fs::path& appFolder, const std::string& relative,
+std::optional<fs::path> ResolvePath(const ScenarioFolder& folder, const std::string& relative,
                                     std::string& why) {
   const fs::path path = PathFromUtf8(relative);
   bool escapes =
       relative.empty() || path.is_absolute() || path.has_root_name() || path.has_root_directory();
-  for (const fs::path& part : path.lexically_normal()) escapes = escapes || part == "..";
+  const fs::path resolved = (folder.app / path).lexically_normal();
+  const fs::path inside = resolved.lexically_relative(folder.reachable);
+  escapes = escapes || inside.empty() || *inside.begin() == "..";
   if (escapes) {
-    why = *Expected("a path inside the application folder", Quoted(relative));
+    why = *Expected(folder.reachable == folder.app ? "a path inside the application folder"
+                                                   : "a path inside the scenario's own folder",
+                    Quoted(relative));
     return std::nullopt;
   }
-  return appFolder / path;
+  return resolved;
 }
 
-bool NamedExactly(const fs::path& appFolder, const fs::path& resolved) {
-  fs::path at = appFolder;
+bool NamedExactly(const ScenarioFolder& folder, const fs::path& resolved) {
+  fs::path at = folder.reachable;
   std::error_code error;
-  for (const fs::path& part : resolved.lexically_relative(appFolder)) {
+  for (const fs::path& part : resolved.lexically_relative(folder.reachable)) {
     // "data/" ends in an empty part: the folder itself.
     if (part.empty() || part == ".") continue;
     bool found = false;

@@ -24,9 +24,9 @@ StepResult WriteWhole(const fs::path& path, const std::string& bytes) {
 
 }  // namespace
 
-StepResult PlayFileCommand(const fs::path& appFolder, const Command& command) {
+StepResult PlayFileCommand(const ScenarioFolder& folder, const Command& command) {
   std::string why;
-  const std::optional<fs::path> path = ResolvePath(appFolder, command.args[0].text, why);
+  const std::optional<fs::path> path = ResolvePath(folder, command.args[0].text, why);
   if (!path) return why;
   if (command.kind == CommandKind::Bytes) return WriteWhole(*path, command.args[1].text);
   const std::optional<std::string> bytes = platform::EncodeCp932(command.args[1].text);
@@ -36,9 +36,9 @@ StepResult PlayFileCommand(const fs::path& appFolder, const Command& command) {
   return WriteWhole(*path, *bytes);
 }
 
-StepResult PlayMkdir(const fs::path& appFolder, const Command& command) {
+StepResult PlayMkdir(const ScenarioFolder& folder, const Command& command) {
   std::string why;
-  const std::optional<fs::path> path = ResolvePath(appFolder, command.args[0].text, why);
+  const std::optional<fs::path> path = ResolvePath(folder, command.args[0].text, why);
   if (!path) return why;
   std::error_code error;
   fs::create_directories(*path, error);
@@ -48,9 +48,9 @@ StepResult PlayMkdir(const fs::path& appFolder, const Command& command) {
   return Pass();
 }
 
-StepResult PlayRmdir(const fs::path& appFolder, const Command& command) {
+StepResult PlayRmdir(const ScenarioFolder& folder, const Command& command) {
   std::string why;
-  const std::optional<fs::path> path = ResolvePath(appFolder, command.args[0].text, why);
+  const std::optional<fs::path> path = ResolvePath(folder, command.args[0].text, why);
   if (!path) return why;
   std::error_code error;
   if (!fs::is_directory(*path, error)) {

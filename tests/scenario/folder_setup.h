@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "tests/scenario/folder_paths.h"
 #include "tests/scenario/scenario_parser.h"
 #include "tests/scenario/scenario_text.h"
 
@@ -12,10 +13,10 @@ namespace pelorin::scenario {
 
 // file PATH TEXT (the text in code page 932) and bytes PATH HEX: written as a
 // user's editor would, parents created, replaced whole.
-StepResult PlayFileCommand(const std::filesystem::path& appFolder, const Command& command);
+StepResult PlayFileCommand(const ScenarioFolder& folder, const Command& command);
 // mkdir PATH: the folder and its parents.
-StepResult PlayMkdir(const std::filesystem::path& appFolder, const Command& command);
+StepResult PlayMkdir(const ScenarioFolder& folder, const Command& command);
 // rmdir PATH: the folder with all it holds; it must be there.
-StepResult PlayRmdir(const std::filesystem::path& appFolder, const Command& command);
+StepResult PlayRmdir(const ScenarioFolder& folder, const Command& command);
 
 }  // namespace pelorin::scenario

@@ -3,6 +3,7 @@
 // the other windows (expect pasted, nopaste), the clipboard, beeps. Both
 // runners check them here; each reads the values from its own world.
 
+#include <deque>
 #include <optional>
 #include <string>
 
@@ -35,5 +36,11 @@ StepResult CheckClipboard(const Command& command, const std::optional<std::strin
 // `beeps` is its count of beeps now; `checked` the count at the last check,
 // moved on to `beeps`.
 StepResult CheckBeep(const Command& command, long beeps, long& checked);
+
+// expect opened TARGET: among what the shell was asked to open, in order,
+// with '/' separators, the first that is TARGET (a path inside `appFolder`
+// named from it, or an address) is taken off the list.
+StepResult CheckOpened(const Command& command, const std::string& appFolder,
+                       std::deque<std::string>& opened);
 
 }  // namespace pelorin::scenario

@@ -31,7 +31,7 @@ StepResult Player::SetFault(const Command& command) {
     return Pass();
   }
   std::string why;
-  if (!ResolvePath(AppFolder(), command.args[1].text, why)) return why;
+  if (!ResolvePath(Folder(), command.args[1].text, why)) return why;
   sim_.Faults().Fail(fileOp, command.args[1].text);
   return Pass();
 }

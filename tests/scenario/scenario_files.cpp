@@ -86,6 +86,7 @@ int PlayScenarioFiles(const std::vector<fs::path>& paths, ScenarioPlayback& play
     ++tally.failed;
     tally.unparsed = true;
   }
+  if (const std::optional<std::string> note = playback.ClosingNote()) out << *note << '\n';
   out << tally.passed << " passed, " << tally.failed << " failed";
   if (tally.skipped > 0) out << ", " << tally.skipped << " skipped";
   out << '\n' << std::flush;

@@ -35,6 +35,8 @@ class ScenarioPlayback {
     (void)scenario;
     return std::nullopt;
   }
+  // A line printed before the closing line, when there is one.
+  virtual std::optional<std::string> ClosingNote() const { return std::nullopt; }
   // `trace`, when given, gets every command as it runs.
   virtual ScenarioOutcome Play(const Scenario& scenario, std::ostream* trace) = 0;
 };

@@ -69,10 +69,11 @@ ParseResult ParseScenarioFile(const std::filesystem::path& path) {
 }
 
 bool IsSimOnly(const Command& command) {
+  return command.kind == CommandKind::Fail || command.kind == CommandKind::Heal;
+}
+
+bool IsSimOnlyObservation(const Command& command) {
   switch (command.kind) {
-    case CommandKind::Fail:
-    case CommandKind::Heal:
-    case CommandKind::ExpectOpened:
     case CommandKind::ExpectCurrentFile:
     case CommandKind::ExpectLastShift:
       return true;

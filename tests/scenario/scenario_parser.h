@@ -166,10 +166,13 @@ ParseResult ParseScenarios(std::string_view text);
 // Windows too, where the Windows runner builds this).
 ParseResult ParseScenarioFile(const std::filesystem::path& path);
 
-// Commands that only the simulated runner can play: fail, heal, expect
-// opened, expect value, expect List1. The Windows runner skips a scenario
-// that uses one.
+// Commands that change what happens and that only the simulated runner can
+// play: fail and heal. The Windows runner skips a scenario that uses one.
 bool IsSimOnly(const Command& command);
+// Observations of the program's own state that only the simulation can make:
+// expect value, expect List1. The Windows runner passes over them and plays
+// the rest of the scenario.
+bool IsSimOnlyObservation(const Command& command);
 // The first command of the scenario that is sim only; nullptr when none is.
 const Command* FirstSimOnlyCommand(const Scenario& scenario);
 

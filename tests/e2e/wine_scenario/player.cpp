@@ -18,6 +18,8 @@ Player::Player(Environment& environment, int number)
     : environment_(environment), folder_(environment.workFolder, number, environment.exe) {
   // Each scenario starts with an empty clipboard.
   SetClipboardText(environment_.probe.Owner(), std::nullopt);
+  // The program inherits it and hands it on to what the shell starts.
+  ::SetEnvironmentVariableW(L"PELORIN_OPENED_LOG", OpenedLogPath().c_str());
 }
 
 Player::~Player() {
@@ -30,6 +32,10 @@ Player::~Player() {
 
 StepResult Player::Run(const scenario::Command& command) {
   Trace(std::to_string(command.line) + ": " + command.source);
+  if (scenario::IsSimOnlyObservation(command)) {
+    ++environment_.passedOver;
+    return Pass();
+  }
   StepResult result = Dispatch(command);
   // A dialog the scenario did not answer fails the command that opened it.
   if (!failures_.empty() && !result) result = failures_.front();

@@ -33,6 +33,8 @@ struct Environment {
   std::filesystem::path exe;         // the program under test (a build with the probe)
   std::filesystem::path workFolder;  // where the application folders are made
   ProbeClient probe;
+  // expect value and expect List1 lines passed over in the run
+  int passedOver = 0;
 };
 
 using scenario::Answer;
@@ -53,6 +55,9 @@ class Player : public scenario::CommandPlayer {
  private:
   // player.cpp: what the shared checks read
   std::filesystem::path AppFolder() const override { return folder_.Path(); }
+  scenario::ScenarioFolder Folder() const override {
+    return {folder_.Path(), folder_.Reachable()};
+  }
   const scenario::SavedContentRule& SavedContents() const override { return savedState_; }
   scenario::DialogLog& Dialogs() override { return dialogLog_; }
   scenario::PasteLog& Pastes() override { return pasteLog_; }
@@ -127,6 +132,12 @@ class Player : public scenario::CommandPlayer {
   StepResult ExpectListRect(const scenario::Command& command) override;
   StepResult ExpectBeep(const scenario::Command& command) override;
 
+  // player_opened.cpp
+  StepResult ExpectOpened(const scenario::Command& command) override;
+  std::filesystem::path OpenedLogPath() const;
+  // Takes the lines written since the last read into opened_.
+  void ReadOpened();
+
   HWND Window() const;
   // The program's window's DPI, or the system's when it has none.
   UINT Dpi() const;
@@ -144,6 +155,8 @@ class Player : public scenario::CommandPlayer {
   // Failures found while the program ran on (an unexpected dialog).
   std::vector<std::string> failures_;
   HANDLE otherCopy_ = nullptr;  // the named mutex of a copy already running
+  std::deque<std::string> opened_;  // asked to be opened, not yet checked
+  std::size_t openedRead_ = 0;      // bytes of the log read so far
   long beepsSeen_ = 0;          // the probe's count after the last command
   long beepsChecked_ = 0;
   int list3Width_ = 0;  // List3's width in pixels when the window was first shown

@@ -15,6 +15,12 @@ class WinePlayback : public scenario::ScenarioPlayback {
            "' is played only on the simulation";
   }
 
+  std::optional<std::string> ClosingNote() const override {
+    if (environment_.passedOver == 0) return std::nullopt;
+    return std::to_string(environment_.passedOver) +
+           " observations that only the simulation makes passed over";
+  }
+
   // Each scenario in an application folder of its own, numbered in the run.
   scenario::ScenarioOutcome Play(const scenario::Scenario& scenario, std::ostream* trace) override {
     scenario::PlaySteps steps;

@@ -1,7 +1,8 @@
 #pragma once
 // The Windows runner's run over scenario files and folders, with the lines
 // and the closing line of the simulated runner (tests/scenario/scenario_files.h);
-// a scenario that uses a command only the simulation plays is skipped.
+// a scenario that uses fail or heal is skipped, and the observations only the
+// simulation makes (expect value, expect List1) are passed over and counted.
 
 #include <filesystem>
 #include <ostream>
