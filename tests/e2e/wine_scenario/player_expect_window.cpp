@@ -47,7 +47,12 @@ std::optional<std::string> Player::ToolTip(std::string& why) {
 
 std::string Player::ActiveTitle() {
   HWND active = ::GetForegroundWindow();
-  return active != nullptr ? Utf8(e2e::WindowText(active)) : std::string();
+  // Wine's virtual desktop has no "Program Manager" window: with no window in
+  // front, the desktop itself is what a scenario names so.
+  if (active == nullptr || active == ::GetDesktopWindow() || active == ::GetShellWindow()) {
+    return "Program Manager";
+  }
+  return Utf8(e2e::WindowText(active));
 }
 
 std::optional<std::string> Player::ClipboardText() {
