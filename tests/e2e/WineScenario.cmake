@@ -24,5 +24,5 @@ target_link_options(pelorin-wine-scenario PRIVATE ${PELORIN_STATIC_LINK} -mconso
 
 # Stands in for the browser and the help viewer, so that expect opened is
 # checked on the real program (run-wine-scenarios.sh registers it).
-add_executable(pelorin-open-recorder ${CMAKE_CURRENT_LIST_DIR}/open_recorder.cpp)
+add_executable(pelorin-open-recorder ${CMAKE_CURRENT_LIST_DIR}/open_recorder/open_recorder.cpp)
 target_link_options(pelorin-open-recorder PRIVATE ${PELORIN_STATIC_LINK} -mwindows)

@@ -68,7 +68,9 @@ CheckResult CheckCodePage932(Context&) {
   }
   for (const DecodeCase& test : kDecodeCases) {
     const auto got = DecodeCp932(test.bytes);
-    if (got != test.utf8) problems += " " + Hex(test.bytes) + "->" + got.value_or("invalid");
+    if (got != test.utf8) {
+      problems.append(" ").append(Hex(test.bytes)).append("->").append(got.value_or("invalid"));
+    }
   }
   if (DecodeCp932Lossy("a\x82") != "a\xEF\xBF\xBD") problems += " lossy lead byte";
   if (DecodeCp932Lossy("\x85\x40x") != "\xEF\xBF\xBD@x") problems += " lossy unassigned pair";

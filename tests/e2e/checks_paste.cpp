@@ -98,7 +98,7 @@ std::string PasteInto(Context& context, PasteBy how, int index, const std::wstri
     if (!ShiftReleasedBeforeCtrlV(keys.Events())) {
       std::string seen;
       for (const KeyEvent& key : keys.Events()) {
-        seen += " " + std::to_string(key.virtualKey) + (key.up ? "u" : "d");
+        seen.append(" ").append(std::to_string(key.virtualKey)).append(key.up ? "u" : "d");
       }
       return "Pelorin did not release the held Shift before Ctrl+V (keys:" + seen + ")";
     }

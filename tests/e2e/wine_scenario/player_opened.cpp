@@ -1,5 +1,5 @@
 // What the program asked the shell to open, as the prefix's stand-in for the
-// browser and the help viewer (tests/e2e/open_recorder.cpp) wrote it down.
+// browser and the help viewer (tests/e2e/open_recorder/open_recorder.cpp) wrote it down.
 #include <fstream>
 #include <sstream>
 
