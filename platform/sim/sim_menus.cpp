@@ -63,6 +63,8 @@ bool SimMenus::InContextMenu(MenuItemId item) const {
 std::optional<std::string> SimMenus::WhyHidden(MenuItemId item) const {
   for (std::size_t depth = 0; depth <= entries_.size() && Contains(item); ++depth) {
     if (!Visible(item)) return std::string(Entry(item).name) + " is hidden";
+    // A separator opens nothing, in the bar as in a menu.
+    if (Entry(item).separator) return std::string(Entry(item).name) + " is a separator";
     item = Entry(item).parent;
     if (item == -1) return std::nullopt;
   }

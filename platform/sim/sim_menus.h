@@ -32,7 +32,7 @@ class SimMenus {
   platform::MenuItemId TopMenuOf(platform::MenuItemId item) const;
   bool InContextMenu(platform::MenuItemId item) const;
   // Why the user cannot click the item in the menu bar now; nullopt when the
-  // item and every menu above it are visible.
+  // item and every menu above it are visible and none is a separator.
   std::optional<std::string> WhyHidden(platform::MenuItemId item) const;
   // The visible direct children of a menu, in table order.
   std::vector<platform::MenuItemId> VisibleChildren(platform::MenuItemId menu) const;

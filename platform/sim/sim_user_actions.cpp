@@ -106,11 +106,9 @@ ActionResult SimPlatform::Menu(MenuItemId item) {
   if (!menus_.Contains(item)) return ActionResult::Fail("no such menu item");
   std::string name = menus_.Entry(item).name;
   if (menus_.InContextMenu(item)) return ActionResult::Fail(name + " is an item of a context menu");
-  if (menus_.Entry(item).separator) return ActionResult::Fail(name + " is a separator");
   MenuItemId top = menus_.TopMenuOf(item);
-  if (!menus_.Visible(top)) {
-    return ActionResult::Fail(std::string(menus_.Entry(top).name) + " is hidden");
-  }
+  if (std::optional<std::string> why = menus_.WhyHidden(top)) return ActionResult::Fail(*why);
+  if (menus_.Entry(item).separator) return ActionResult::Fail(name + " is a separator");
   // Opening a menu runs its click, which may change what it shows.
   events_->OnMenuClick(top);
   if (item == top || ended_) return ActionResult::Ok();
@@ -126,7 +124,7 @@ ActionResult SimPlatform::Open(MenuItemId topMenu) {
   std::string name = entry.name;
   if (entry.parent != -1) return ActionResult::Fail(name + " is not a menu of the menu bar");
   if (entry.popupOnly) return ActionResult::Fail(name + " is a context menu");
-  if (!menus_.Visible(topMenu)) return ActionResult::Fail(name + " is hidden");
+  if (std::optional<std::string> why = menus_.WhyHidden(topMenu)) return ActionResult::Fail(*why);
   events_->OnMenuClick(topMenu);
   return ActionResult::Ok();
 }
