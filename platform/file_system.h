@@ -2,6 +2,7 @@
 // Whole-file access for the core. Paths are UTF-8 with '/' separators,
 // absolute (built from Platform::AppFolder()).
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -56,11 +57,9 @@ inline bool IsTemporaryFileName(std::string_view name) {
   if (mark == std::string_view::npos || mark == 0) return false;
   const std::string_view suffix = name.substr(mark + kMark.size());
   if (suffix.empty() || suffix.size() > 48) return false;
-  for (const char c : suffix) {
-    const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
-    if (!hex && c != '-') return false;
-  }
-  return true;
+  return std::ranges::all_of(suffix, [](char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || c == '-';
+  });
 }
 
 }  // namespace pelorin::platform

@@ -36,8 +36,7 @@ bool IsPortableFileName(std::string_view name) {
 }
 
 bool CanNameItsOwnFile(std::string_view category) {
-  return category.size() <= kLongestNameBytes &&
-         IsPortableFileName(std::string(category) + ".txt");
+  return category.size() <= kLongestNameBytes && IsPortableFileName(std::string(category) + ".txt");
 }
 
 bool IsUsableFileName(std::string_view name) {

@@ -16,8 +16,9 @@ void RemoveIn(platform::FileSystem& files, const std::string& folder, bool setti
     if (!platform::IsTemporaryFileName(name)) continue;
     const std::string target = TargetOf(name);
     if (settingsOnly && target != kSettingsFileName) continue;
-    if (!files.Exists(folder + "/" + target)) continue;
-    (void)files.RemoveFile(folder + "/" + name);
+    const std::string inFolder = folder + "/";
+    if (!files.Exists(inFolder + target)) continue;
+    (void)files.RemoveFile(inFolder + name);
   }
 }
 

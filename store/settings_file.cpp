@@ -45,8 +45,7 @@ SettingsWrite SettingsFile::Write(const std::string& section, const std::string&
       (value && !IsValidUtf8(*value, &ignored))) {
     return WriteFailed("not a valid text: [" + section + "] " + key);
   }
-  if (!IsStorableSection(section) || !IsStorableKey(key) ||
-      (value && !IsStorableValue(*value))) {
+  if (!IsStorableSection(section) || !IsStorableKey(key) || (value && !IsStorableValue(*value))) {
     return WriteFailed("cannot be stored in a profile file: [" + section + "] " + key);
   }
 

@@ -45,7 +45,6 @@ std::size_t Utf8CharLength(std::string_view text, std::size_t at, std::size_t* m
   return 0;
 }
 
-constexpr std::uint64_t kEveryByte = 0x0101010101010101;
 constexpr std::uint64_t kHighBits = 0x8080808080808080;
 
 std::uint64_t Word(const char* at) {
@@ -92,7 +91,6 @@ std::string RepairUtf8(std::string_view text) {
   }
   return repaired;
 }
-
 
 namespace {
 

@@ -92,11 +92,12 @@ CheckResult CheckStateSurvivesDpiChanges(Context& context) {
     const LONG wanted = static_cast<LONG>(3000 * dpi / 1440);
     ::PostMessageW(pelorin.Window(), WM_CLOSE, 0, 0);
     DWORD exitCode = 1;
-    if (!pelorin.WaitForExit(10000, &exitCode)) return Fail("it did not end at " + std::to_string(dpi));
+    if (!pelorin.WaitForExit(10000, &exitCode))
+      return Fail("it did not end at " + std::to_string(dpi));
     std::string settings;
     ReadBytes(SettingsPath(folder.wstring()), &settings);
-    seen += " " + std::to_string(dpi) + " dpi, " + std::to_string(height) + " px high: " +
-            StateLine(settings) + ";";
+    seen += " " + std::to_string(dpi) + " dpi, " + std::to_string(height) +
+            " px high: " + StateLine(settings) + ";";
     // The rows may take up to one row less than asked (5 rows of 18 px at
     // 96 dpi: a fifth is more than one row at either DPI).
     if (height > wanted || height < wanted * 4 / 5) {

@@ -216,6 +216,17 @@ TEST_F(SettingsFileTest, ReadsCodePage932WhoseSecondBytesLookLikeSyntax) {
   EXPECT_EQ(settings_.Read("云", "ヂ").value, std::nullopt);
 }
 
+TEST_F(SettingsFileTest, Utf16BigEndianWithACharacterBeyondTheBasicPlaneStaysSo) {
+  // [S] and 😀=a (U+1F600, the pair D83D DE00) in UTF-16 big-endian.
+  const std::string before("\xFE\xFF\0[\0S\0]\0\r\0\n\xD8\x3D\xDE\x00\0=\0a\0\r\0\n", 24);
+  TempFolder::Put(path_, before);
+  EXPECT_EQ(settings_.Read("s", "😀").value, "a");
+  ASSERT_TRUE(settings_.Write("S", "😀", "a").ok);
+  EXPECT_EQ(files_.writes, 0);  // the same bytes: not written
+  ASSERT_TRUE(settings_.Write("S", "k", "v").ok);
+  EXPECT_EQ(Disk(), before + std::string("\0k\0=\0v\0\r\0\n", 10));
+}
+
 TEST_F(SettingsFileTest, UnpairedSurrogatesAndOddLengthsInUtf16AreValidInNoEncoding) {
   for (const std::string& bytes : {std::string("\xFF\xFEk\0=\0\x00\xD8", 8),
                                   std::string("\xFE\xFF\0k\0", 5)}) {

@@ -97,8 +97,8 @@ TEST(WindowState, FormatsSinglesWithAtMostSevenSignificantDigits) {
   EXPECT_EQ(FormatSingle(1.0f / 3), "0.3333333");
   EXPECT_EQ(FormatSingle(0.00001f), "0.00001");
   EXPECT_EQ(FormatSingle(16777216), "16777220");
-  EXPECT_EQ(FormatSingle(123456789), "123456800");
-  EXPECT_EQ(FormatSingle(99999999), "100000000");
+  EXPECT_EQ(FormatSingle(123456789.0f), "123456800");
+  EXPECT_EQ(FormatSingle(99999999.0f), "100000000");
   EXPECT_EQ(FormatSingle(9999999), "9999999");
   EXPECT_EQ(FormatSingle(0), "0");
   EXPECT_EQ(FormatSingle(-0.0f), "0");
