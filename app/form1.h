@@ -63,7 +63,11 @@ class Form1 : public platform::WindowEvents {
 
   // --- start-up, layout, shutdown (app/startup.cpp, app/layout.cpp, app/shutdown.cpp)
   void StartUp();
-  void ApplySavedWindowState(const store::SettingsValue& saved);
+  // Returns the outer rectangle it asked for, when one was saved.
+  std::optional<platform::Rect> ApplySavedWindowState(const store::SettingsValue& saved);
+  // The rectangle to save: where the window stands, except that a position
+  // or a size the user left as start-up made it is saved as it was read.
+  platform::Rect GeometryToSave() const;
   void Layout();
   bool ShutDown();
   void ClickExit();
@@ -72,6 +76,7 @@ class Form1 : public platform::WindowEvents {
   void SelectCategory();
   bool SaveKaomojiFile();
   void SaveCategoryList();
+  store::SettingsWrite WriteCategoryList();
   // nullopt when the settings file cannot be read.
   std::optional<std::vector<std::string>> ReadCategoryList();
   // The kaomoji file of a category (FILE key, or name + ".txt"); nullopt when
@@ -131,6 +136,12 @@ class Form1 : public platform::WindowEvents {
   // messages and takes the selection back when a switch must not happen.
   std::string shownCategory_;
   bool windowShownOnce_ = false;
+  // The rectangle start-up asked for and the one the window had when start-up
+  // ended. Row snapping and pixel rounding at another DPI make the second
+  // differ from the first; saving the second would move and shrink the
+  // window a little at every start after a DPI change.
+  std::optional<platform::Rect> askedAtStart_;
+  platform::Rect shownAtStart_;
   int layoutDepth_ = 0;
   // Handles of the windows listed in List1, beside their titles.
   std::vector<platform::WindowHandle> titleHandles_;

@@ -21,10 +21,21 @@ inline constexpr const char* kDeleteQuestion = "を削除していいですか�
 inline constexpr const char* kSettingsUnreadable =
     "設定.iniを読み込めないため終了します。\r\n"
     "他のプログラムが使っていないか、読み取りが許可されているかを確かめて下さい";
+// The settings file's bytes are valid in none of the encodings it may be in:
+// the program ends untouched.
+inline constexpr const char* kSettingsGarbled =
+    "設定.iniの文字コードが分からないため終了します。\r\n"
+    "Shift_JIS（ANSI）、UTF-8、UTF-16（BOM付き）のいずれかで保存し直して下さい";
 // A change of the settings file could not be written.
 inline constexpr const char* kSettingsNotWritten =
     "設定.iniに書き込めませんでした。\r\n"
     "変更は画面の上にだけあり、まだ保存されていません";
+// The settings file could not be written at exit, just before the window
+// closes: what the next start will not have.
+inline constexpr const char* kSettingsNotWrittenAtExit =
+    "設定.iniに書き込めませんでした。\r\n"
+    "種類の一覧と並び順、選んでいた種類、ウィンドウの位置と大きさ、"
+    "メニューバーと最前面の設定は保存されずに終了します";
 // The settings file could not be read while a category was selected.
 inline constexpr const char* kSettingsNotReadNow =
     "設定.iniを読み込めないため、種類を切り替えられません";

@@ -14,10 +14,10 @@ bool Form1::ShutDown() {
     // Cancel keeps the window open as it was; the next exit tries again.
     if (answer != platform::kMsgBoxOk) return false;
   }
-  SaveCategoryList();
+  const store::SettingsWrite list = WriteCategoryList();
   SetWindowState(platform::WindowState::Normal);
 
-  const platform::Rect rect = platform_.WindowRect();
+  const platform::Rect rect = GeometryToSave();
   store::WindowStateFields state;
   state.selectedCategory = static_cast<std::int16_t>(platform_.ListSelected(ListId::List3));
   state.top = rect.top;
@@ -26,7 +26,10 @@ bool Form1::ShutDown() {
   state.width = rect.width;
   state.menuBarShown = platform_.MenuVisible(ID_FILE);
   state.alwaysOnTop = platform_.MenuChecked(ID_FLONT);
-  ReportSettingsWrite(settings_.Write("DATA", "STATE", store::FormatWindowState(state)));
+  const store::SettingsWrite written =
+      settings_.Write("DATA", "STATE", store::FormatWindowState(state));
+  // The window closes after this: the message says what is lost, once.
+  if (!list.ok || !written.ok) Message(messages::kSettingsNotWrittenAtExit, messages::kWarning);
   return true;
 }
 

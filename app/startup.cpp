@@ -7,6 +7,7 @@
 
 #include "app/form1.h"
 #include "app/messages.h"
+#include "store/leftover_files.h"
 #include "store/window_state.h"
 
 namespace pelorin::app {
@@ -34,6 +35,8 @@ void Form1::StartUp() {
     platform_.EndProgram();
     return;
   }
+  // After the check for another copy, whose saves may be under way.
+  store::RemoveLeftoverTemporaryFiles(platform_.Files(), platform_.AppFolder(), DataFolder());
   // Starting with empty lists would let shutdown save over the user's
   // categories: a settings file that cannot be read ends the program untouched.
   // Each read is checked, not only the first: the file can be locked by
@@ -41,16 +44,31 @@ void Form1::StartUp() {
   const std::optional<std::vector<std::string>> categories = ReadCategoryList();
   const store::SettingsValue saved = settings_.Read("DATA", "STATE");
   if (!categories || !saved.readable) {
-    Message(messages::kSettingsUnreadable);
+    Message(saved.garbled ? messages::kSettingsGarbled : messages::kSettingsUnreadable);
     platform_.EndProgram();
     return;
   }
   platform_.ListReplaceAll(ListId::List3, *categories);
-  ApplySavedWindowState(saved);
+  askedAtStart_ = ApplySavedWindowState(saved);
   ShowForm();
+  shownAtStart_ = platform_.WindowRect();
 }
 
-void Form1::ApplySavedWindowState(const store::SettingsValue& saved) {
+Rect Form1::GeometryToSave() const {
+  Rect rect = platform_.WindowRect();
+  if (!askedAtStart_) return rect;
+  if (rect.left == shownAtStart_.left && rect.top == shownAtStart_.top) {
+    rect.left = askedAtStart_->left;
+    rect.top = askedAtStart_->top;
+  }
+  if (rect.width == shownAtStart_.width && rect.height == shownAtStart_.height) {
+    rect.width = askedAtStart_->width;
+    rect.height = askedAtStart_->height;
+  }
+  return rect;
+}
+
+std::optional<Rect> Form1::ApplySavedWindowState(const store::SettingsValue& saved) {
   std::optional<store::WindowStateFields> parsed;
   if (saved.value) parsed = store::ParseWindowState(*saved.value);
 
@@ -98,6 +116,8 @@ void Form1::ApplySavedWindowState(const store::SettingsValue& saved) {
   platform_.SetMenuChecked(ID_FLONT, opposite);
   platform_.SetMenuChecked(ID_FLONT_C, opposite);
   ClickAlwaysOnTop();
+  if (!parsed) return std::nullopt;
+  return rect;
 }
 
 }  // namespace pelorin::app

@@ -106,8 +106,8 @@ std::optional<std::string> RefusalOf(const std::string& name,
   if (store::IsDeviceName(name)) return kNameReserved;
   if (name.size() > kLongestNameBytes) return kNameTooLong;
   if (!platform::IsCp932Representable(name)) return kNameNotCp932;
-  // The same rule the settings file keeps for its keys, on the stored bytes.
-  if (!store::IsStorableKey(*platform::EncodeCp932(name))) return kNameBadForSettings;
+  // The same rule the settings file keeps for its keys.
+  if (!store::IsStorableKey(name)) return kNameBadForSettings;
   const std::string folded = FoldCase(name);
   for (const std::string& other : others) {
     if (FoldCase(other) == folded) return kNameDiffersOnlyInCase;

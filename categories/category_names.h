@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "store/file_names.h"
+
 namespace pelorin::categories {
 
 // The blank test: nothing left after removing ordinary and ideographic
@@ -19,12 +21,8 @@ bool IsBlank(std::string_view text);
 // full-width Latin, Greek, Cyrillic and the Roman numerals.
 std::string FoldCase(std::string_view utf8);
 
-// The longest name, in bytes of UTF-8, whose kaomoji file "<name>.txt" and
-// the temporary file of its atomic save (about 40 characters longer) fit in
-// the 255 that file systems allow for one file name: Windows counts UTF-16
-// units, Linux (a collection copied there) bytes, and a UTF-8 byte count
-// is never below either.
-inline constexpr std::size_t kLongestNameBytes = 200;
+// The longest name, in bytes of UTF-8 (store/file_names.h says why).
+inline constexpr std::size_t kLongestNameBytes = store::kLongestNameBytes;
 
 // The message that refuses `name`, or nullopt when it can be stored.
 // `others` are the names of the other categories (the renamed one excluded).

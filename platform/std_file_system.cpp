@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #if __has_include(<unistd.h>)
 #include <unistd.h>
@@ -201,6 +202,19 @@ FileResult StdFileSystem::MakeDirectory(const std::string& path) {
   if (fs::is_directory(folder, ignored)) return FileResult::Ok();
   if (!error) error = std::make_error_code(std::errc::not_a_directory);
   return FileResult::Fail(Describe("cannot create folder", path, error));
+}
+
+std::vector<std::string> StdFileSystem::ListFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (fs::directory_iterator entry(ToPath(folder), error), end; !error && entry != end;
+       entry.increment(error)) {
+    std::error_code ignored;
+    if (!entry->is_regular_file(ignored)) continue;
+    const std::u8string name = entry->path().filename().u8string();
+    names.emplace_back(name.begin(), name.end());
+  }
+  return names;
 }
 
 }  // namespace pelorin::platform

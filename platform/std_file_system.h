@@ -15,6 +15,7 @@ class StdFileSystem : public FileSystem {
   FileResult RemoveFile(const std::string& path) override;
   bool Exists(const std::string& path) override;
   FileResult MakeDirectory(const std::string& path) override;
+  std::vector<std::string> ListFiles(const std::string& folder) override;
 };
 
 }  // namespace pelorin::platform

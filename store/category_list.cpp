@@ -4,11 +4,13 @@
 
 namespace pelorin::app {
 
-void Form1::SaveCategoryList() {
+void Form1::SaveCategoryList() { ReportSettingsWrite(WriteCategoryList()); }
+
+store::SettingsWrite Form1::WriteCategoryList() {
   const std::optional<std::string> joined =
       store::JoinCategoryList(platform_.ListTexts(ListId::List3));
   // No category: no value at all, which removes the key.
-  ReportSettingsWrite(settings_.Write("LIST", "LIST", joined));
+  return settings_.Write("LIST", "LIST", joined);
 }
 
 std::optional<std::vector<std::string>> Form1::ReadCategoryList() {

@@ -4,15 +4,27 @@
 #include "app/messages.h"
 #include "store/file_names.h"
 #include "store/kaomoji_file.h"
+#include "store/profile_document.h"
 
 namespace pelorin::app {
 
 std::optional<std::string> Form1::KaomojiFileOf(const std::string& category) {
   const store::SettingsValue value = settings_.Read("FILE", category);
   if (!value.readable) return std::nullopt;
-  // A value that could lead outside `data` counts as no value at all.
-  if (value.value && store::IsPlainFileName(*value.value)) return *value.value;
-  return category + ".txt";
+  // A value that could lead outside `data`, or that no file could have,
+  // counts as no value at all.
+  if (value.value && store::IsUsableFileName(*value.value)) return *value.value;
+  if (store::CanNameItsOwnFile(category)) return category + ".txt";
+  // A name from a hand-edited settings file that no file can have: the
+  // program's own choice, recorded without a word about the name (the user
+  // did nothing wrong). A name the file cannot hold as a key finds the same
+  // file again by the same choice; only a file that cannot be written is
+  // reported, as every failed settings write is.
+  const std::string chosen = store::ChosenFileName(category);
+  if (store::IsStorableKey(category)) {
+    ReportSettingsWrite(settings_.Write("FILE", category, chosen));
+  }
+  return chosen;
 }
 
 void Form1::SelectCategory() {
@@ -60,6 +72,10 @@ bool Form1::SaveKaomojiFile() {
   if (!store::IsPortableFileName(CurrentFile_)) return false;
   if (!platform_.Files().MakeDirectory(DataFolder())) return false;
   const std::string bytes = store::SerializeKaomojiFile(platform_.ListTexts(ListId::List2));
+  // The same bytes are not written again: no new modification time, no
+  // upload by a synced folder, no flush to the disk.
+  const platform::ReadResult now = platform_.Files().ReadFile(DataPath(CurrentFile_));
+  if (now.status == platform::ReadStatus::Ok && now.bytes == bytes) return true;
   return platform_.Files().WriteFileAtomic(DataPath(CurrentFile_), bytes).ok;
 }
 

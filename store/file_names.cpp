@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <cstdio>
 #include <string>
 
 namespace pelorin::store {
@@ -31,6 +33,39 @@ bool IsPortableFileName(std::string_view name) {
   }
   if (name.find_first_of("*?\"<>|") != std::string_view::npos) return false;
   return !IsDeviceName(name);
+}
+
+bool CanNameItsOwnFile(std::string_view category) {
+  return category.size() <= kLongestNameBytes && IsPortableFileName(std::string(category) + ".txt");
+}
+
+bool IsUsableFileName(std::string_view name) {
+  return name.size() <= kLongestNameBytes + 4 && IsPortableFileName(name);
+}
+
+std::string ChosenFileName(std::string_view category) {
+  constexpr std::size_t kKeptBytes = 100;
+  std::string stem;
+  for (const char c : category) {
+    const auto byte = static_cast<unsigned char>(c);
+    const bool forbidden = byte < 0x20 || byte == 0x7F ||
+                           std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
+    stem += forbidden ? '_' : c;
+  }
+  if (stem.size() > kKeptBytes) {
+    std::size_t cut = kKeptBytes;
+    // Back to the first byte of a UTF-8 character.
+    while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80) --cut;
+    stem.resize(cut);
+  }
+  if (IsDeviceName(stem)) stem = "_" + stem;
+  std::uint32_t hash = 2166136261u;  // FNV-1a
+  for (const char c : category) {
+    hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  }
+  char digits[9];
+  std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(hash));
+  return stem + "~" + digits + ".txt";
 }
 
 }  // namespace pelorin::store

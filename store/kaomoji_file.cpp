@@ -10,45 +10,12 @@
 #include <vector>
 
 #include "platform/text_codec.h"
+#include "store/unicode_text.h"
 
 namespace pelorin::store {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-
-// Length of the well-formed UTF-8 character at `at` (Unicode's table 3-7:
-// no overlong forms, no surrogates, nothing above U+10FFFF), or 0 with
-// `*maximalPart` set to how many bytes one U+FFFD stands for.
-std::size_t Utf8CharLength(std::string_view text, std::size_t at, std::size_t* maximalPart) {
-  auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  unsigned char first = byte(at);
-  if (first < 0x80) return 1;
-  std::size_t length = 0;
-  unsigned char low = 0x80, high = 0xBF;
-  if (first >= 0xC2 && first <= 0xDF) {
-    length = 2;
-  } else if (first >= 0xE0 && first <= 0xEF) {
-    length = 3;
-    if (first == 0xE0) low = 0xA0;
-    if (first == 0xED) high = 0x9F;
-  } else if (first >= 0xF0 && first <= 0xF4) {
-    length = 4;
-    if (first == 0xF0) low = 0x90;
-    if (first == 0xF4) high = 0x8F;
-  }
-  std::size_t valid = 1;
-  while (valid < length && at + valid < text.size()) {
-    unsigned char next = byte(at + valid);
-    if (next < low || next > high) break;
-    low = 0x80;
-    high = 0xBF;
-    ++valid;
-  }
-  if (length != 0 && valid == length) return length;
-  *maximalPart = valid;
-  return 0;
-}
+constexpr std::string_view kByteOrderMark = kUtf8Mark;
 
 constexpr std::uint64_t kEveryByte = 0x0101010101010101;
 constexpr std::uint64_t kHighBits = 0x8080808080808080;
@@ -64,44 +31,6 @@ std::uint64_t Word(const char* at) {
 bool HasByte(std::uint64_t word, unsigned char byte) {
   const std::uint64_t x = word ^ (kEveryByte * byte);
   return ((x - kEveryByte) & ~x & kHighBits) != 0;
-}
-
-// Checks the text as UTF-8; `*hasNonAscii` tells whether any byte is >= 0x80.
-bool IsValidUtf8(std::string_view text, bool* hasNonAscii) {
-  *hasNonAscii = false;
-  std::size_t ignored = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    if (text.size() - i >= 8 && (Word(&text[i]) & kHighBits) == 0) {
-      i += 8;  // ASCII, eight bytes at a time (a list of ASCII kaomoji)
-      continue;
-    }
-    if (static_cast<unsigned char>(text[i]) < 0x80) {
-      ++i;
-      continue;
-    }
-    *hasNonAscii = true;
-    std::size_t length = Utf8CharLength(text, i, &ignored);
-    if (length == 0) return false;
-    i += length;
-  }
-  return true;
-}
-
-std::string RepairUtf8(std::string_view text) {
-  std::string repaired;
-  repaired.reserve(text.size() + 16);
-  for (std::size_t i = 0; i < text.size();) {
-    std::size_t bad = 0;
-    std::size_t length = Utf8CharLength(text, i, &bad);
-    if (length != 0) {
-      repaired.append(text.substr(i, length));
-      i += length;
-    } else {
-      repaired.append(kReplacement);
-      i += bad;
-    }
-  }
-  return repaired;
 }
 
 // The file's text as UTF-8, and how it was stored.

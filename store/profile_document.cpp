@@ -11,15 +11,6 @@
 namespace pelorin::store {
 namespace {
 
-// A lead byte without its second byte at the end would take the next byte
-// (the ']' of "[section]") as its own.
-bool EndsInsideCharacter(std::string_view text) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (IsLeadByte(text[i]) && ++i == text.size()) return true;
-  }
-  return false;
-}
-
 bool IsBlankLine(std::string_view line) { return FirstNonBlank(line) == line.size(); }
 
 }  // namespace
@@ -37,12 +28,12 @@ std::optional<std::string> ProfileDocument::Get(std::string_view section,
   for (const std::string& line : lines_) {
     if (std::optional<std::string_view> name = SectionName(line)) {
       if (inSection) return std::nullopt;  // only the first such section counts
-      inSection = Cp932EqualsIgnoringAsciiCase(*name, section);
+      inSection = EqualsIgnoringAsciiCase(*name, section);
       continue;
     }
     if (!inSection) continue;
     std::optional<std::string_view> lineKey = KeyName(line);
-    if (lineKey && Cp932EqualsIgnoringAsciiCase(*lineKey, key)) {
+    if (lineKey && EqualsIgnoringAsciiCase(*lineKey, key)) {
       return line.substr(lineKey->size() + 1);
     }
   }
@@ -59,13 +50,13 @@ void ProfileDocument::Set(std::string_view section, std::string_view key,
     const std::string& line = lines_[i];
     if (std::optional<std::string_view> name = SectionName(line)) {
       if (header != kNone) break;
-      if (Cp932EqualsIgnoringAsciiCase(*name, section)) header = lastNonBlank = i;
+      if (EqualsIgnoringAsciiCase(*name, section)) header = lastNonBlank = i;
       continue;
     }
     if (header == kNone) continue;
     if (!IsBlankLine(line)) lastNonBlank = i;
     std::optional<std::string_view> lineKey = KeyName(line);
-    if (lineKey && Cp932EqualsIgnoringAsciiCase(*lineKey, key)) found = i;
+    if (lineKey && EqualsIgnoringAsciiCase(*lineKey, key)) found = i;
   }
 
   if (!value) {
@@ -100,22 +91,17 @@ std::string ProfileDocument::Serialize() const {
   return bytes;
 }
 
-bool Cp932EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (IsLeadByte(a[i])) {
-      if (a[i] != b[i]) return false;
-      if (++i < a.size() && a[i] != b[i]) return false;
-    } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
-      return false;
-    }
+    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
   }
   return true;
 }
 
 bool IsStorableSection(std::string_view section) {
-  return !HasLineBreak(section) && FindClosingBracket(section, 0) == std::string_view::npos &&
-         !EndsInsideCharacter(section) && TrimBlanks(section).size() == section.size();
+  return !HasLineBreak(section) && section.find(']') == std::string_view::npos &&
+         TrimBlanks(section).size() == section.size();
 }
 
 bool IsStorableKey(std::string_view key) {

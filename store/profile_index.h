@@ -1,5 +1,5 @@
 #pragma once
-// The values of a profile file's bytes, found without a scan: built in one
+// The values of a profile file's text, found without a scan: built in one
 // pass over the bytes, then each Get is one hash look-up. Get reads exactly
 // what ProfileDocument::Parse(bytes).Get(section, key) reads, by the rules
 // of store/profile_document.h (the first section of a name and the first
@@ -16,12 +16,11 @@ namespace pelorin::store {
 class ProfileIndex {
  public:
   ProfileIndex() = default;  // of an empty file
-  explicit ProfileIndex(std::string bytes);
+  explicit ProfileIndex(std::string text);  // UTF-8
 
-  // The bytes the index was built from.
+  // The text the index was built from.
   const std::string& Bytes() const { return bytes_; }
-  // Section, key and value are code page 932 bytes; the value is a part of
-  // Bytes().
+  // Section, key and value are UTF-8; the value is a part of Bytes().
   std::optional<std::string_view> Get(std::string_view section, std::string_view key) const;
 
  private:

@@ -19,21 +19,10 @@ std::size_t FirstNonBlank(std::string_view text) {
   return i;
 }
 
-std::size_t FindClosingBracket(std::string_view text, std::size_t from) {
-  for (std::size_t i = from; i < text.size(); ++i) {
-    if (IsLeadByte(text[i])) {
-      ++i;
-    } else if (text[i] == ']') {
-      return i;
-    }
-  }
-  return std::string_view::npos;
-}
-
 std::optional<std::string_view> SectionName(std::string_view line) {
   std::size_t open = FirstNonBlank(line);
   if (open == line.size() || line[open] != '[') return std::nullopt;
-  std::size_t close = FindClosingBracket(line, open + 1);
+  std::size_t close = line.find(']', open + 1);
   if (close == std::string_view::npos) return std::nullopt;
   return TrimBlanks(line.substr(open + 1, close - open - 1));
 }
@@ -48,13 +37,7 @@ std::optional<std::string_view> KeyName(std::string_view line) {
 void AppendFoldedName(std::string& to, std::string_view name) {
   const std::size_t start = to.size();
   to.append(name);
-  for (std::size_t i = start; i < to.size(); ++i) {
-    if (IsLeadByte(to[i])) {
-      ++i;  // the second byte of a double-byte character is never a letter
-    } else {
-      to[i] = FoldAscii(to[i]);
-    }
-  }
+  for (std::size_t i = start; i < to.size(); ++i) to[i] = FoldAscii(to[i]);
 }
 
 }  // namespace pelorin::store

@@ -1,7 +1,10 @@
 #pragma once
-// How the lines of a profile file read, on raw code page 932 bytes: shared by
+// How the lines of a profile file read, on its text in UTF-8: shared by
 // ProfileDocument (which edits the lines) and ProfileIndex (which finds
 // values without a scan). The rules are those of store/profile_document.h.
+// In UTF-8 every byte of a character beyond ASCII is 0x80 or above, so the
+// ASCII bytes that the syntax looks for ('[', ']', '=', ';', letters) are
+// always characters of their own.
 
 #include <cstddef>
 #include <optional>
@@ -12,11 +15,6 @@ namespace pelorin::store {
 
 inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-inline bool IsLeadByte(char c) {
-  auto byte = static_cast<unsigned char>(c);
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 inline char FoldAscii(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -26,19 +24,14 @@ inline bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\
 std::string_view TrimBlanks(std::string_view text);
 std::size_t FirstNonBlank(std::string_view text);
 
-// The first ']' from `from` that is a character of its own: ']' is also a
-// valid second byte of a double-byte character (0x895D ...).
-std::size_t FindClosingBracket(std::string_view text, std::size_t from);
-
 // The section's name when the line is a section header.
 std::optional<std::string_view> SectionName(std::string_view line);
 
 // The key of a key line of a section, exactly as written.
 std::optional<std::string_view> KeyName(std::string_view line);
 
-// Appends the name with every ASCII letter that is a character of its own
-// made upper case: two names match (Cp932EqualsIgnoringAsciiCase) exactly
-// when their folded forms are equal.
+// Appends the name with every ASCII letter made upper case: two names match
+// (EqualsIgnoringAsciiCase) exactly when their folded forms are equal.
 void AppendFoldedName(std::string& to, std::string_view name);
 
 // The lines of the file's bytes in place: a line ends at CR LF, CR or LF,

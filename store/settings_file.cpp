@@ -5,13 +5,16 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/text_codec.h"
 #include "store/profile_document.h"
+#include "store/settings_encoding.h"
+#include "store/unicode_text.h"
 
 namespace pelorin::store {
 namespace {
 
 SettingsWrite WriteFailed(std::string why) { return SettingsWrite{false, std::move(why)}; }
+
+constexpr const char* kGarbled = "the bytes are valid in none of the encodings it may be in";
 
 }  // namespace
 
@@ -21,33 +24,28 @@ SettingsFile::SettingsFile(platform::FileSystem& files, std::string path)
 SettingsValue SettingsFile::Read(const std::string& section, const std::string& key) const {
   platform::ReadResult file = files_.ReadFile(path_);
   if (file.status == platform::ReadStatus::Unreadable) {
-    return SettingsValue{false, std::nullopt, std::move(file.error)};
+    return SettingsValue{false, false, std::nullopt, std::move(file.error)};
   }
-  std::optional<std::string> sectionBytes = platform::EncodeCp932(section);
-  std::optional<std::string> keyBytes = platform::EncodeCp932(key);
-  // A name the file cannot hold is never in it.
-  if (file.status == platform::ReadStatus::Missing || !sectionBytes || !keyBytes) {
-    return SettingsValue{};
+  if (file.status == platform::ReadStatus::Missing) return SettingsValue{};
+  if (file.bytes != lastBytes_) {
+    std::optional<SettingsText> decoded = DecodeSettingsText(file.bytes);
+    if (!decoded) return SettingsValue{false, true, std::nullopt, path_ + ": " + kGarbled};
+    lastRead_ = ProfileIndex(std::move(decoded->text));
+    lastBytes_ = std::move(file.bytes);
   }
-  if (file.bytes != lastRead_.Bytes()) lastRead_ = ProfileIndex(std::move(file.bytes));
-  std::optional<std::string_view> found = lastRead_.Get(*sectionBytes, *keyBytes);
+  std::optional<std::string_view> found = lastRead_.Get(section, key);
   if (!found) return SettingsValue{};
-  const std::string value(*found);
-  std::optional<std::string> text = platform::DecodeCp932(value);
-  return SettingsValue{true, text ? std::move(text) : platform::DecodeCp932Lossy(value), {}};
+  return SettingsValue{true, false, std::string(*found), {}};
 }
 
 SettingsWrite SettingsFile::Write(const std::string& section, const std::string& key,
                                   const std::optional<std::string>& value) {
-  std::optional<std::string> sectionBytes = platform::EncodeCp932(section);
-  std::optional<std::string> keyBytes = platform::EncodeCp932(key);
-  std::optional<std::string> valueBytes;
-  if (value) valueBytes = platform::EncodeCp932(*value);
-  if (!sectionBytes || !keyBytes || (value && !valueBytes)) {
-    return WriteFailed("not representable in code page 932: [" + section + "] " + key);
+  bool ignored = false;
+  if (!IsValidUtf8(section, &ignored) || !IsValidUtf8(key, &ignored) ||
+      (value && !IsValidUtf8(*value, &ignored))) {
+    return WriteFailed("not a valid text: [" + section + "] " + key);
   }
-  if (!IsStorableSection(*sectionBytes) || !IsStorableKey(*keyBytes) ||
-      (valueBytes && !IsStorableValue(*valueBytes))) {
+  if (!IsStorableSection(section) || !IsStorableKey(key) || (value && !IsStorableValue(*value))) {
     return WriteFailed("cannot be stored in a profile file: [" + section + "] " + key);
   }
 
@@ -55,12 +53,19 @@ SettingsWrite SettingsFile::Write(const std::string& section, const std::string&
   if (file.status == platform::ReadStatus::Unreadable) {
     return WriteFailed("not written because it cannot be read: " + file.error);
   }
-  ProfileDocument document = ProfileDocument::Parse(file.bytes);
-  document.Set(*sectionBytes, *keyBytes, valueBytes);
-  std::string bytes = document.Serialize();
+  const bool exists = file.status == platform::ReadStatus::Ok;
+  std::optional<SettingsText> decoded = SettingsText{};
+  if (exists) decoded = DecodeSettingsText(file.bytes);
+  // Writing over a file that cannot be decoded would lose what it holds.
+  if (!decoded) return WriteFailed("not written because " + path_ + ": " + kGarbled);
+  ProfileDocument document = ProfileDocument::Parse(decoded->text);
+  document.Set(section, key, value);
+  const std::string text = document.Serialize();
   // Removing what is not there changes nothing, and creates no file.
-  bool exists = file.status == platform::ReadStatus::Ok;
-  if ((exists && bytes == file.bytes) || (!exists && bytes.empty())) return SettingsWrite{};
+  if (!exists && text.empty()) return SettingsWrite{};
+  const std::string bytes = EncodeSettingsText(text, decoded->encoding);
+  // The same bytes again: no write, so no new modification time.
+  if (exists && bytes == file.bytes) return SettingsWrite{};
 
   platform::FileResult written = files_.WriteFileAtomic(path_, bytes);
   if (!written) return WriteFailed(std::move(written.error));
@@ -69,6 +74,10 @@ SettingsWrite SettingsFile::Write(const std::string& section, const std::string&
 
 bool SettingsFile::Readable(std::string* error) const {
   platform::ReadResult file = files_.ReadFile(path_);
+  if (file.status == platform::ReadStatus::Ok && !DecodeSettingsText(file.bytes)) {
+    if (error) *error = path_ + ": " + kGarbled;
+    return false;
+  }
   if (file.status != platform::ReadStatus::Unreadable) return true;
   if (error) *error = std::move(file.error);
   return false;

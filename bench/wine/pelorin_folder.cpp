@@ -44,10 +44,10 @@ bool WritePelorinFolder(const std::string& folder, const std::vector<Category>& 
   std::vector<std::string> names;
   store::ProfileDocument settings = store::ProfileDocument::Parse("");
   for (const Category& category : categories) names.push_back(category.name);
-  settings.Set("LIST", "LIST", *platform::EncodeCp932(*store::JoinCategoryList(names)));
+  settings.Set("LIST", "LIST", *store::JoinCategoryList(names));
   for (const Category& category : categories) {
     const std::string file = category.name + ".txt";
-    settings.Set("FILE", *platform::EncodeCp932(category.name), *platform::EncodeCp932(file));
+    settings.Set("FILE", category.name, file);
     if (!Written(files.WriteFileAtomic(folder + "/data/" + file,
                                        store::SerializeKaomojiFile(category.kaomoji)))) {
       return false;
@@ -55,7 +55,8 @@ bool WritePelorinFolder(const std::string& folder, const std::vector<Category>& 
   }
   settings.Set("DATA", "STATE", kWindowState);
   return Written(
-      files.WriteFileAtomic(folder + "/" + store::kSettingsFileName, settings.Serialize()));
+      files.WriteFileAtomic(folder + "/" + store::kSettingsFileName,
+                            *platform::EncodeCp932(settings.Serialize())));
 }
 
 }  // namespace pelorin::bench::wine

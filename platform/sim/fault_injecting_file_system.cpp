@@ -81,6 +81,10 @@ FileResult FaultInjectingFileSystem::RemoveFile(const std::string& path) {
 
 bool FaultInjectingFileSystem::Exists(const std::string& path) { return inner_.Exists(path); }
 
+std::vector<std::string> FaultInjectingFileSystem::ListFiles(const std::string& folder) {
+  return inner_.ListFiles(folder);
+}
+
 FileResult FaultInjectingFileSystem::MakeDirectory(const std::string& path) {
   // A full or read-only disk still finds a folder that is already there.
   const bool ruled = Failing(FileOp::Write, path) && !inner_.Exists(path);

@@ -57,6 +57,7 @@ class FaultInjectingFileSystem : public platform::FileSystem {
   platform::FileResult RemoveFile(const std::string& path) override;
   bool Exists(const std::string& path) override;
   platform::FileResult MakeDirectory(const std::string& path) override;
+  std::vector<std::string> ListFiles(const std::string& folder) override;
 
   // The path relative to the root, '/'-separated ("data/A.txt"); a path
   // outside the root comes back unchanged.

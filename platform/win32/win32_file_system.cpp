@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/win32/wide.h"
 
@@ -184,6 +185,20 @@ FileResult Win32FileSystem::MakeDirectory(const std::string& path) {
     return Failure("cannot make the folder", path);
   }
   return FileResult::Ok();
+}
+
+std::vector<std::string> Win32FileSystem::ListFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found{};
+  HANDLE search = ::FindFirstFileW((ToWindowsPath(folder) + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      names.push_back(Narrow(found.cFileName));
+    }
+  } while (::FindNextFileW(search, &found));
+  ::FindClose(search);
+  return names;
 }
 
 }  // namespace pelorin::platform::win32

@@ -20,6 +20,7 @@ class Win32FileSystem : public FileSystem {
   FileResult RemoveFile(const std::string& path) override;
   bool Exists(const std::string& path) override;
   FileResult MakeDirectory(const std::string& path) override;
+  std::vector<std::string> ListFiles(const std::string& folder) override;
 };
 
 }  // namespace pelorin::platform::win32

@@ -38,6 +38,7 @@ CheckResult CheckComesBackAsLeft(Context& context);
 CheckResult CheckSettingsReadByWindows(Context& context);
 CheckResult CheckCodePage932(Context& context);
 CheckResult CheckInputBox(Context& context);
+CheckResult CheckStateSurvivesDpiChanges(Context& context);
 CheckResult CheckResources(Context& context);
 
 // The bells counted so far, or -1.

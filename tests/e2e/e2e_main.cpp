@@ -48,6 +48,8 @@ constexpr Check kChecks[] = {
      &pelorin::e2e::CheckInputBox},
     {"the exe carries version 1.0.4, its icon and per-monitor DPI awareness",
      &pelorin::e2e::CheckResources},
+    {"a window closed untouched at 192 and 96 dpi in turn saves the same state",
+     &pelorin::e2e::CheckStateSurvivesDpiChanges},
 };
 
 void Print(const std::string& line) {

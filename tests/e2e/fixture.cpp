@@ -9,15 +9,11 @@
 #include "platform/win32/wide.h"
 
 namespace pelorin::e2e {
-namespace {
-
 bool WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return static_cast<bool>(out);
 }
-
-}  // namespace
 
 const std::vector<FixtureCategory>& FixtureCategories() {
   static const std::vector<FixtureCategory> categories = {

@@ -2,6 +2,7 @@
 // The prepared application folder: 設定.ini in code page 932 and one kaomoji
 // file per category, as a user's folder would hold them.
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -28,5 +29,6 @@ std::string ToCp932(const std::wstring& text);
 std::wstring FromCp932(const std::string& bytes);
 
 bool ReadBytes(const std::wstring& path, std::string* bytes);
+bool WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace pelorin::e2e

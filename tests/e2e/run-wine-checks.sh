@@ -8,7 +8,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
-readonly CHECK_COUNT=10
+readonly CHECK_COUNT=11
 E2E="$PELORIN_BUILD/e2e"
 BELL_WATCH_PID=""
 

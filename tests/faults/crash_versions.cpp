@@ -20,13 +20,12 @@ std::vector<std::string> CrashCategoryNames() {
 std::string CrashStartingSettings(const std::string& categoryList) {
   store::ProfileDocument document = store::ProfileDocument::Parse("");
   auto set = [&](const std::string& section, const std::string& key, const std::string& value) {
-    document.Set(*platform::EncodeCp932(section), *platform::EncodeCp932(key),
-                 *platform::EncodeCp932(value));
+    document.Set(section, key, value);
   };
   set("LIST", "LIST", categoryList);
   for (const std::string& name : CrashCategoryNames()) set("FILE", name, name + ".txt");
   set("DATA", "STATE", "0,1200,1200,2710,4805,True,True");
-  return document.Serialize();
+  return *platform::EncodeCp932(document.Serialize());
 }
 
 std::array<CrashVersion, 2> MakeCrashVersions(const std::string& collection) {

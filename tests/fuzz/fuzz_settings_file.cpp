@@ -3,7 +3,7 @@
 // parse again: the value reads back exactly and every other value stays as
 // it was; removing it changes no other value either. The index of the bytes
 // (store::ProfileIndex) agrees with the parsed document. The same change
-// through store::SettingsFile (UTF-8 names, code page 932 on disk) reads
+// through store::SettingsFile (UTF-8 names, the file in any encoding) reads
 // back too.
 #include <cstddef>
 #include <cstdint>
@@ -86,8 +86,8 @@ void CheckOthersUnchanged(const ProfileDocument& document, const Candidates& nam
   std::size_t i = 0;
   for (const std::string& s : names.sections) {
     for (const std::string& k : names.keys) {
-      const bool changed = store::Cp932EqualsIgnoringAsciiCase(s, section) &&
-                           store::Cp932EqualsIgnoringAsciiCase(k, key);
+      const bool changed = store::EqualsIgnoringAsciiCase(s, section) &&
+                           store::EqualsIgnoringAsciiCase(k, key);
       if (!changed) PELORIN_FUZZ_CHECK(document.Get(s, k) == before[i]);
       ++i;
     }

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -35,6 +36,17 @@ class MemoryFileSystem : public platform::FileSystem {
   bool Exists(const std::string& path) override { return files_.count(path) != 0; }
   platform::FileResult MakeDirectory(const std::string&) override {
     return platform::FileResult::Ok();
+  }
+
+  std::vector<std::string> ListFiles(const std::string& folder) override {
+    std::vector<std::string> names;
+    const std::string prefix = folder + "/";
+    for (const auto& [path, bytes] : files_) {
+      if (path.starts_with(prefix) && path.find('/', prefix.size()) == std::string::npos) {
+        names.push_back(path.substr(prefix.size()));
+      }
+    }
+    return names;
   }
 
   std::map<std::string, std::string>& Files() { return files_; }

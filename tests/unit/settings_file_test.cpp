@@ -181,24 +181,64 @@ TEST_F(SettingsFileTest, AFailedWriteIsReportedWithItsReason) {
   EXPECT_EQ(write.error, "disk full");
 }
 
-TEST_F(SettingsFileTest, RefusesTextTheFileCannotHold) {
+TEST_F(SettingsFileTest, RefusesTextTheProfileSyntaxCannotHold) {
   ASSERT_TRUE(settings_.Write("FILE", "A", "A.txt").ok);
   const std::string before = Disk();
-  EXPECT_FALSE(settings_.Write("FILE", "〜", "x.txt").ok);  // U+301C
-  EXPECT_FALSE(settings_.Write("FILE", "B", "♡.txt").ok);
   EXPECT_FALSE(settings_.Write("FILE", "a=b", "a=b.txt").ok);
   EXPECT_FALSE(settings_.Write("FILE", "B", "two\r\nlines").ok);
   EXPECT_FALSE(settings_.Write("FILE", "[B]", "[B].txt").ok);
+  EXPECT_FALSE(settings_.Write("FILE", "B", "\xFF.txt").ok);  // not UTF-8
   EXPECT_EQ(Disk(), before);
   EXPECT_EQ(files_.writes, 1);
-  SettingsValue value = settings_.Read("FILE", "〜");
-  EXPECT_TRUE(value.readable);
-  EXPECT_EQ(value.value, std::nullopt);
 }
 
-TEST_F(SettingsFileTest, BytesThatAreNotCodePage932ReadAsReplacementCharacters) {
-  TempFolder::Put(path_, "[FILE]\r\nA=\x85\x40.txt\r\n");
-  EXPECT_EQ(settings_.Read("FILE", "A").value, "\xEF\xBF\xBD@.txt");
+TEST_F(SettingsFileTest, TextCodePage932CannotHoldMakesTheWholeFileUtf8UntilItIsGone) {
+  ASSERT_TRUE(settings_.Write("FILE", "A", "A.txt").ok);
+  ASSERT_TRUE(settings_.Write("FILE", "〜", "x.txt").ok);  // U+301C
+  EXPECT_EQ(Disk(), "\xEF\xBB\xBF[FILE]\r\nA=A.txt\r\n〜=x.txt\r\n");
+  EXPECT_EQ(settings_.Read("FILE", "〜").value, "x.txt");
+  ASSERT_TRUE(settings_.Write("FILE", "〜", std::nullopt).ok);
+  EXPECT_EQ(Disk(), "[FILE]\r\nA=A.txt\r\n");
+}
+
+TEST_F(SettingsFileTest, CodePage932BytesThatWouldReadAsUtf8AreWrittenAsUtf8WithTheMark) {
+  // ﾃｩ is C3 A9 in code page 932, which is é in UTF-8.
+  ASSERT_TRUE(settings_.Write("FILE", "ﾃｩ", "ﾃｩ.txt").ok);
+  EXPECT_EQ(Disk(), "\xEF\xBB\xBF[FILE]\r\nﾃｩ=ﾃｩ.txt\r\n");
+  EXPECT_EQ(settings_.Read("FILE", "ﾃｩ").value, "ﾃｩ.txt");
+}
+
+TEST_F(SettingsFileTest, ReadsCodePage932WhoseSecondBytesLookLikeSyntax) {
+  // 云 is 89 5D (']' second); ア 83 41 and ヂ 83 61 differ in a letter-like byte.
+  TempFolder::Put(path_, "[\x89\x5D]\r\n\x83\x41=a\r\nk=v\r\n");
+  EXPECT_EQ(settings_.Read("云", "K").value, "v");
+  EXPECT_EQ(settings_.Read("云", "ア").value, "a");
+  EXPECT_EQ(settings_.Read("云", "ヂ").value, std::nullopt);
+}
+
+TEST_F(SettingsFileTest, Utf16BigEndianWithACharacterBeyondTheBasicPlaneStaysSo) {
+  // [S] and 😀=a (U+1F600, the pair D83D DE00) in UTF-16 big-endian.
+  const std::string before("\xFE\xFF\0[\0S\0]\0\r\0\n\xD8\x3D\xDE\x00\0=\0a\0\r\0\n", 24);
+  TempFolder::Put(path_, before);
+  EXPECT_EQ(settings_.Read("s", "😀").value, "a");
+  ASSERT_TRUE(settings_.Write("S", "😀", "a").ok);
+  EXPECT_EQ(files_.writes, 0);  // the same bytes: not written
+  ASSERT_TRUE(settings_.Write("S", "k", "v").ok);
+  EXPECT_EQ(Disk(), before + std::string("\0k\0=\0v\0\r\0\n", 10));
+}
+
+TEST_F(SettingsFileTest, UnpairedSurrogatesAndOddLengthsInUtf16AreValidInNoEncoding) {
+  for (const std::string& bytes : {std::string("\xFF\xFEk\0=\0\x00\xD8", 8),
+                                  std::string("\xFE\xFF\0k\0", 5)}) {
+    TempFolder::Put(path_, bytes);
+    const SettingsValue value = settings_.Read("S", "k");
+    EXPECT_FALSE(value.readable);
+    EXPECT_TRUE(value.garbled);
+    EXPECT_FALSE(settings_.Readable());
+    EXPECT_FALSE(settings_.Write("S", "k", "v").ok);
+    EXPECT_EQ(Disk(), bytes);
+  }
+  EXPECT_EQ(files_.writes, 0);
 }
 
 TEST_F(SettingsFileTest, LeavesNoTemporaryFileBehind) {

@@ -66,14 +66,11 @@ std::map<std::string, std::string> DataFiles() {
   return files;
 }
 
-// A value of the settings file, decoded from code page 932.
+// The settings file's text, decoded from code page 932.
+std::string SettingsText() { return platform::DecodeCp932(SettingsBytes()).value_or(""); }
+
 std::optional<std::string> Setting(const std::string& section, const std::string& key) {
-  const store::ProfileDocument document = store::ProfileDocument::Parse(SettingsBytes());
-  const std::optional<std::string> keyBytes = platform::EncodeCp932(key);
-  if (!keyBytes) return std::nullopt;
-  const std::optional<std::string> value = document.Get(section, *keyBytes);
-  if (!value) return std::nullopt;
-  return platform::DecodeCp932(*value);
+  return store::ProfileDocument::Parse(SettingsText()).Get(section, key);
 }
 
 std::vector<std::string> CategoryNames() {
@@ -156,8 +153,8 @@ TEST(StarterCollection, HoldsAtLeast150KaomojiInAtLeast8Categories) {
 
 TEST(StarterCollection, SettingsFileIsWhatShutdownWritesForAnUnchangedRun) {
   const std::string bytes = SettingsBytes();
-  store::ProfileDocument document = store::ProfileDocument::Parse(bytes);
-  EXPECT_EQ(document.Serialize(), bytes);
+  store::ProfileDocument document = store::ProfileDocument::Parse(SettingsText());
+  EXPECT_EQ(platform::EncodeCp932(document.Serialize()), bytes);
 
   const std::optional<std::string> state = Setting("DATA", "STATE");
   ASSERT_TRUE(state.has_value());
@@ -168,9 +165,9 @@ TEST(StarterCollection, SettingsFileIsWhatShutdownWritesForAnUnchangedRun) {
 
   const std::optional<std::string> list = store::JoinCategoryList(CategoryNames());
   ASSERT_TRUE(list.has_value());
-  document.Set("LIST", "LIST", *platform::EncodeCp932(*list));
+  document.Set("LIST", "LIST", *list);
   document.Set("DATA", "STATE", store::FormatWindowState(*fields));
-  EXPECT_EQ(document.Serialize(), bytes);
+  EXPECT_EQ(platform::EncodeCp932(document.Serialize()), bytes);
 }
 
 // The program itself, on the simulated window system, started on a copy of
