@@ -4,6 +4,7 @@
 #include "platform/text_codec.h"
 #include "store/file_names.h"
 #include "store/profile_document.h"
+#include "store/unicode_text.h"
 
 namespace pelorin::categories {
 namespace {
@@ -31,24 +32,6 @@ char32_t NextCodePoint(std::string_view s, size_t& pos) {
   }
   pos += length;
   return cp;
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
 }
 
 char32_t FoldCodePoint(char32_t cp) {
@@ -94,7 +77,7 @@ std::string FoldCase(std::string_view utf8) {
     if (cp == kInvalid) {
       folded += utf8[start];
     } else {
-      AppendUtf8(folded, FoldCodePoint(cp));
+      store::AppendUtf8(folded, FoldCodePoint(cp));
     }
   }
   return folded;

@@ -92,8 +92,6 @@ std::string RepairUtf8(std::string_view text) {
   return repaired;
 }
 
-namespace {
-
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
@@ -111,6 +109,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
 }
+
+namespace {
 
 void AppendUnit(std::string& out, char32_t unit, bool bigEndian) {
   const char high = static_cast<char>(unit >> 8);

@@ -24,6 +24,9 @@ bool IsValidUtf8(std::string_view text, bool* hasNonAscii);
 // part, as Unicode recommends.
 std::string RepairUtf8(std::string_view text);
 
+// Appends the UTF-8 form of a Unicode scalar value.
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 // UTF-16 bytes (without their mark) -> UTF-8; nullopt for an odd length or
 // an unpaired surrogate.
 std::optional<std::string> DecodeUtf16(std::string_view bytes, bool bigEndian);

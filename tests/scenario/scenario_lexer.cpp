@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "store/unicode_text.h"
+
 namespace pelorin::scenario {
 namespace {
 
@@ -68,7 +70,7 @@ std::size_t ResolveEscape(std::string_view line, std::size_t pos, std::string& o
     error = std::string("\\") + kind + std::string(digits) + " is not a Unicode character";
     return 0;
   }
-  AppendUtf8(out, *value);
+  store::AppendUtf8(out, *value);
   return pos + 2 + length;
 }
 
@@ -106,23 +108,6 @@ std::string_view TrimSeparators(std::string_view text) {
   return text;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 
 bool IsValidUtf8(std::string_view text) {
   std::size_t i = 0;

@@ -39,7 +39,4 @@ std::string_view TrimSeparators(std::string_view text);
 // True when the bytes are well-formed UTF-8 (no surrogates, no overlongs).
 bool IsValidUtf8(std::string_view text);
 
-// Appends the UTF-8 form of a Unicode scalar value.
-void AppendUtf8(std::string& out, char32_t codePoint);
-
 }  // namespace pelorin::scenario
