@@ -10,7 +10,7 @@
 
 namespace pelorin::store {
 
-ProfileIndex::ProfileIndex(std::string bytes) : bytes_(std::move(bytes)) {
+ProfileIndex::ProfileIndex(std::string text) : bytes_(std::move(text)) {
   std::unordered_set<std::string> sectionsSeen;  // folded
   // Only the first section of a name counts: a repeat's keys are never read,
   // nor are the keys before the first section.

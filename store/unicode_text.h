@@ -25,7 +25,7 @@ bool IsValidUtf8(std::string_view text, bool* hasNonAscii);
 std::string RepairUtf8(std::string_view text);
 
 // Appends the UTF-8 form of a Unicode scalar value.
-void AppendUtf8(std::string& out, char32_t codePoint);
+void AppendUtf8(std::string& out, char32_t cp);
 
 // UTF-16 bytes (without their mark) -> UTF-8; nullopt for an odd length or
 // an unpaired surrogate.
