@@ -96,8 +96,8 @@ CheckResult CheckStateSurvivesDpiChanges(Context& context) {
       return Fail("it did not end at " + std::to_string(dpi));
     std::string settings;
     ReadBytes(SettingsPath(folder.wstring()), &settings);
-    seen += " " + std::to_string(dpi) + " dpi, " + std::to_string(height) +
-            " px high: " + StateLine(settings) + ";";
+    seen.append(" ").append(std::to_string(dpi)).append(" dpi, ").append(std::to_string(height));
+    seen.append(" px high: ").append(StateLine(settings)).append(";");
     // The rows may take up to one row less than asked (5 rows of 18 px at
     // 96 dpi: a fifth is more than one row at either DPI).
     if (height > wanted || height < wanted * 4 / 5) {
