@@ -15,8 +15,6 @@
 namespace pelorin::store {
 namespace {
 
-constexpr std::string_view kByteOrderMark = kUtf8Mark;
-
 constexpr std::uint64_t kEveryByte = 0x0101010101010101;
 constexpr std::uint64_t kHighBits = 0x8080808080808080;
 
@@ -37,8 +35,8 @@ bool HasByte(std::uint64_t word, unsigned char byte) {
 KaomojiFileContent DecodeText(std::string_view bytes, std::string* text) {
   KaomojiFileContent content;
   bool hasNonAscii = false;
-  if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-    std::string_view body = bytes.substr(kByteOrderMark.size());
+  if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+    std::string_view body = bytes.substr(kUtf8Mark.size());
     bool valid = IsValidUtf8(body, &hasNonAscii);
     content.encoding = valid ? KaomojiEncoding::Utf8WithMark : KaomojiEncoding::Damaged;
     *text = valid ? std::string(body) : RepairUtf8(body);
@@ -102,7 +100,7 @@ std::string SerializeKaomojiFile(const std::vector<std::string>& entries) {
   std::size_t size = 0;
   for (const std::string& entry : entries) size += entry.size() + 2;
   std::string text;
-  text.reserve(size + kByteOrderMark.size());
+  text.reserve(size + kUtf8Mark.size());
   // Copied into place: appending entry by entry took twice as long.
   text.resize(size);
   char* out = text.data();
@@ -120,7 +118,7 @@ std::string SerializeKaomojiFile(const std::vector<std::string>& entries) {
   // Ill-formed UTF-8 (a lone surrogate from the window system) is written as
   // the U+FFFD the reader would show, so the file never reads as damaged.
   if (!IsValidUtf8(text, &hasNonAscii)) text = RepairUtf8(text);
-  text.insert(0, kByteOrderMark);
+  text.insert(0, kUtf8Mark);
   return text;
 }
 

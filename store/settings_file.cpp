@@ -72,15 +72,4 @@ SettingsWrite SettingsFile::Write(const std::string& section, const std::string&
   return SettingsWrite{};
 }
 
-bool SettingsFile::Readable(std::string* error) const {
-  platform::ReadResult file = files_.ReadFile(path_);
-  if (file.status == platform::ReadStatus::Ok && !DecodeSettingsText(file.bytes)) {
-    if (error) *error = path_ + ": " + kGarbled;
-    return false;
-  }
-  if (file.status != platform::ReadStatus::Unreadable) return true;
-  if (error) *error = std::move(file.error);
-  return false;
-}
-
 }  // namespace pelorin::store

@@ -41,8 +41,6 @@ class SettingsFile {
   // value nullopt removes the key.
   SettingsWrite Write(const std::string& section, const std::string& key,
                       const std::optional<std::string>& value);
-  // True when the file is missing or can be read (and decoded).
-  bool Readable(std::string* error = nullptr) const;
   const std::string& Path() const { return path_; }
 
  private:

@@ -44,6 +44,9 @@ using UniqueFont = Unique<HFONT, &::DeleteObject>;
 using UniqueWindow = Unique<HWND, &::DestroyWindow>;
 using UniqueMenu = Unique<HMENU, &::DestroyMenu>;
 using UniqueIcon = Unique<HICON, &::DestroyIcon>;
+// A search of FindFirstFileW; its failure value INVALID_HANDLE_VALUE is not
+// to be stored.
+using UniqueFind = Unique<HANDLE, &::FindClose>;
 
 // OpenClipboard ... CloseClipboard. Opening is retried for a short while,
 // because another program may hold the clipboard for a moment (clipboard

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/unique.h"
 #include "platform/win32/wide.h"
 
 namespace pelorin::platform::win32 {
@@ -190,14 +191,14 @@ FileResult Win32FileSystem::MakeDirectory(const std::string& path) {
 std::vector<std::string> Win32FileSystem::ListFiles(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW found{};
-  HANDLE search = ::FindFirstFileW((ToWindowsPath(folder) + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  HANDLE first = ::FindFirstFileW((ToWindowsPath(folder) + L"\\*").c_str(), &found);
+  if (first == INVALID_HANDLE_VALUE) return names;
+  const UniqueFind search(first);
   do {
     if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
       names.push_back(Narrow(found.cFileName));
     }
-  } while (::FindNextFileW(search, &found));
-  ::FindClose(search);
+  } while (::FindNextFileW(search.get(), &found));
   return names;
 }
 

@@ -48,7 +48,6 @@ TEST_F(SettingsFileTest, AMissingFileReadsAsNoValueAndTheFirstWriteCreatesIt) {
   SettingsValue missing = settings_.Read("LIST", "LIST");
   EXPECT_TRUE(missing.readable);
   EXPECT_EQ(missing.value, std::nullopt);
-  EXPECT_TRUE(settings_.Readable());
   EXPECT_FALSE(std::filesystem::exists(TempFolder::Native(path_)));
 
   EXPECT_TRUE(settings_.Write("LIST", "LIST", "A,").ok);
@@ -156,9 +155,6 @@ TEST_F(SettingsFileTest, AnUnreadableFileIsReportedAndNeverWritten) {
   SettingsValue value = settings_.Read("LIST", "LIST");
   EXPECT_FALSE(value.readable);
   EXPECT_EQ(value.error, "locked");
-  std::string error;
-  EXPECT_FALSE(settings_.Readable(&error));
-  EXPECT_EQ(error, "locked");
   SettingsWrite write = settings_.Write("LIST", "LIST", std::nullopt);
   EXPECT_FALSE(write.ok);
   EXPECT_NE(write.error.find("locked"), std::string::npos);
@@ -169,7 +165,6 @@ TEST_F(SettingsFileTest, AnUnreadableFileIsReportedAndNeverWritten) {
 TEST_F(SettingsFileTest, AFolderInTheFilesPlaceIsUnreadable) {
   std::filesystem::create_directory(TempFolder::Native(path_));
   EXPECT_FALSE(settings_.Read("LIST", "LIST").readable);
-  EXPECT_FALSE(settings_.Readable());
   EXPECT_FALSE(settings_.Write("LIST", "LIST", "A,").ok);
   EXPECT_EQ(files_.writes, 0);
 }
@@ -234,8 +229,7 @@ TEST_F(SettingsFileTest, UnpairedSurrogatesAndOddLengthsInUtf16AreValidInNoEncod
     const SettingsValue value = settings_.Read("S", "k");
     EXPECT_FALSE(value.readable);
     EXPECT_TRUE(value.garbled);
-    EXPECT_FALSE(settings_.Readable());
-    EXPECT_FALSE(settings_.Write("S", "k", "v").ok);
+      EXPECT_FALSE(settings_.Write("S", "k", "v").ok);
     EXPECT_EQ(Disk(), bytes);
   }
   EXPECT_EQ(files_.writes, 0);
