@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/messages.h"
+#include "app/key_codes.h"
 
 namespace pelorin::app {
 
@@ -68,7 +69,27 @@ std::string Form1::DataPath(const std::string& fileName) const {
 }
 
 int Form1::Message(const std::string& text, int flags, const std::string& caption) {
+  ModalScope modal(*this);
   return platform_.MsgBox(text, flags, caption.empty() ? kAppTitle : caption);
+}
+
+std::optional<std::string> Form1::AskInput(const std::string& prompt, const std::string& caption,
+                                           const std::string& defaultText, float left, float top) {
+  ModalScope modal(*this);
+  return platform_.InputBox(prompt, caption, defaultText, left, top);
+}
+
+std::optional<platform::MenuItemId> Form1::ShowPopup(MenuItem popup) {
+  ModalScope modal(*this);
+  return platform_.PopupMenu(popup);
+}
+
+void Form1::FocusList(ListId list) {
+  const ListId losing = platform_.FocusedList();
+  if (losing == list) return;
+  // Load-bearing: a program-made focus change raises no event.
+  platform_.FocusList(list);
+  OnListLostFocus(losing);
 }
 
 void Form1::ReportSettingsWrite(const store::SettingsWrite& result) {
@@ -88,6 +109,8 @@ void Form1::OnResize() {
   // The layout sets the window height from inside its own resize; the second
   // pass finds the lists at whole rows. The guard only stops a platform whose
   // rounding would never settle.
+  const WindowState state = platform_.GetWindowState();
+  if (state != WindowState::Minimized) stateBeforeMinimize_ = state;
   if (layoutDepth_ > 3) return;
   ++layoutDepth_;
   Layout();
@@ -109,10 +132,17 @@ void Form1::OnListDoubleClick(ListId list) {
   if (list == ListId::List2) Paste();
 }
 
-void Form1::OnListKeyDown(ListId list, int keyCode, int shift) {
+bool Form1::OnListKeyDown(ListId list, int keyCode, int shift) {
   settingsFailureReported_ = false;
   if (list == ListId::List3) CategoryKeyDown(keyCode, shift);
   if (list == ListId::List2) KaomojiKeyDown(keyCode, shift);
+  // Ctrl+F: the list's own key handling above ran as for any key; the
+  // letter goes no further.
+  if (keyCode == kKeyF && shift == kCtrlOnly && platform_.OffersSearch()) {
+    OpenSearch();
+    return false;
+  }
+  return true;
 }
 
 void Form1::OnListLostFocus(ListId list) {
@@ -131,6 +161,11 @@ void Form1::OnMenuClick(platform::MenuItemId item) {
   RunMenuCommand(static_cast<MenuItem>(item));
 }
 
+void Form1::OnCallUpKey() {
+  settingsFailureReported_ = false;
+  CallUpKeyPressed();
+}
+
 void Form1::RunMenuCommand(MenuItem item) {
   switch (item) {
     case ID_EXIT: return ClickExit();
@@ -138,7 +173,9 @@ void Form1::RunMenuCommand(MenuItem item) {
     case ID_MENU_C: return ClickMenuOptionTwin();
     case ID_FLONT: return ClickAlwaysOnTop();
     case ID_FLONT_C: return ClickAlwaysOnTopTwin();
+    case ID_HOTKEY: return ChooseCallUpKey();
     case ID_EDIT: return OpenEditMenu();
+    case ID_FIND: return OpenSearch();
     case ID_ADD_K: case ID_ADD_K_C: return AddKaomoji();
     case ID_EDIT_K: case ID_EDIT_K_C: return RewriteKaomoji();
     case ID_DEL_K: case ID_DEL_K_C: return DeleteKaomoji();

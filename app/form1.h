@@ -13,6 +13,10 @@
 #include "platform/platform.h"
 #include "store/settings_file.h"
 
+namespace pelorin::search {
+class SearchCollection;
+}
+
 namespace pelorin::app {
 
 using platform::ListId;
@@ -35,12 +39,26 @@ class Form1 : public platform::WindowEvents {
   bool OnUnload() override;
   void OnListClick(ListId list) override;
   void OnListDoubleClick(ListId list) override;
-  void OnListKeyDown(ListId list, int keyCode, int shift) override;
+  bool OnListKeyDown(ListId list, int keyCode, int shift) override;
   void OnListLostFocus(ListId list) override;
   void OnListMouseUp(ListId list, int button) override;
   void OnMenuClick(platform::MenuItemId item) override;
+  void OnCallUpKey() override;
 
  private:
+  // Counts the modal dialogs and menus open while it lives: the call-up key
+  // then brings the dialog to the front and changes nothing else.
+  class ModalScope {
+   public:
+    explicit ModalScope(Form1& form) : form_(form) { ++form_.modalDepth_; }
+    ~ModalScope() { --form_.modalDepth_; }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+   private:
+    Form1& form_;
+  };
+
   // --- helpers: program-made changes run their event exactly once (form1.cpp)
   void Select(ListId list, int index);
   void SetWindowRect(const platform::Rect& rect);
@@ -52,6 +70,12 @@ class Form1 : public platform::WindowEvents {
   std::string DataPath(const std::string& fileName) const;
   // Shows a message box; caption "" shows the application title.
   int Message(const std::string& text, int flags = 0, const std::string& caption = "");
+  std::optional<std::string> AskInput(const std::string& prompt, const std::string& caption,
+                                      const std::string& defaultText, float left, float top);
+  std::optional<platform::MenuItemId> ShowPopup(MenuItem popup);
+  // Moves the keyboard focus to `list`; the list that loses it gets its
+  // lost-focus handler.
+  void FocusList(ListId list);
   // Reports a failed settings write once per command (see ReportSettingsWrite).
   void ReportSettingsWrite(const store::SettingsWrite& result);
 
@@ -112,6 +136,31 @@ class Form1 : public platform::WindowEvents {
 
   // --- paste (paste/paste.cpp)
   void Paste();
+  // The window a paste would go to now (lifting the program's window and
+  // listing the titles into List1 as the paste does); nullopt: none.
+  std::optional<platform::WindowHandle> FindPasteTarget();
+
+  // --- the call-up key (app/call_up_key.cpp)
+  // `stored`: the value of 設定.ini (nullopt: none, the default key).
+  void StartCallUpKey(const std::optional<std::string>& stored);
+  void StopCallUpKey();
+  void ChooseCallUpKey();
+  // OK or "none" in the dialog; false keeps the dialog open.
+  bool ConfirmCallUpKey(const std::optional<platform::KeyCombination>& key);
+  void ShowCallUpKeyCaption();
+  void CallUpKeyPressed();
+
+  // --- the search (search/search_command.cpp)
+  void OpenSearch();
+  // The kaomoji file of a category as category selection would find it,
+  // read only: a file name chosen by the program is not recorded. nullopt
+  // when the settings file cannot be read.
+  std::optional<std::string> FindKaomojiFile(const std::string& category) const;
+  // Every category's kaomoji into `collection`, and each one's file beside
+  // it ("" for the shown category). Returns the first file that exists but
+  // cannot be read ("" when none).
+  std::string CollectKaomojiForSearch(search::SearchCollection& collection,
+                                      std::vector<std::string>& fileOfCategory) const;
 
   // --- help (help/help_commands.cpp)
   void OpenHelp();
@@ -143,6 +192,11 @@ class Form1 : public platform::WindowEvents {
   std::optional<platform::Rect> askedAtStart_;
   platform::Rect shownAtStart_;
   int layoutDepth_ = 0;
+  int modalDepth_ = 0;
+  // The state a minimized window goes back to.
+  platform::WindowState stateBeforeMinimize_ = platform::WindowState::Normal;
+  // The call-up key in force (nullopt: none).
+  std::optional<platform::KeyCombination> callUpKey_;
   // Handles of the windows listed in List1, beside their titles.
   std::vector<platform::WindowHandle> titleHandles_;
 

@@ -16,7 +16,10 @@ constexpr MenuEntry kMenus[kMenuItemCount] = {
     {"ID_CUST", "設定", kBar, false, false, true, false},
     {"ID_MENU", "メニュー表示", ID_CUST, false, true, true, false},
     {"ID_FLONT", "常に手前に表示", ID_CUST, false, true, true, false},
+    // Start-up names the key in force.
+    {"ID_HOTKEY", "呼び出しキー", ID_CUST, false, false, true, false},
     {"ID_EDIT", "編集", kBar, false, false, true, false},
+    {"ID_FIND", "顔文字の検索", ID_EDIT, false, false, true, false},
     {"ID_KAO_EDIT", "顔文字の編集", ID_EDIT, false, false, true, false},
     {"ID_ADD_K", "顔文字の追加", ID_KAO_EDIT, false, false, true, false},
     {"ID_EDIT_K", "顔文字の書き換え", ID_KAO_EDIT, false, false, true, false},

@@ -13,8 +13,8 @@ namespace pelorin::app {
 // Positions in MenuTable(); the order is the order of the menus.
 enum MenuItem : platform::MenuItemId {
   ID_FILE, ID_EXIT,
-  ID_CUST, ID_MENU, ID_FLONT,
-  ID_EDIT, ID_KAO_EDIT, ID_ADD_K, ID_EDIT_K, ID_DEL_K, ID_UP_K, ID_DOWN_K, ID_TOP_K,
+  ID_CUST, ID_MENU, ID_FLONT, ID_HOTKEY,
+  ID_EDIT, ID_FIND, ID_KAO_EDIT, ID_ADD_K, ID_EDIT_K, ID_DEL_K, ID_UP_K, ID_DOWN_K, ID_TOP_K,
   ID_S_EDIT, ID_ADD_S, ID_EDIT_S, ID_DEL_S, ID_UP_S, ID_DOWN_S, ID_TOP_S,
   ID_HELP, ID_HELP_F, ID_HP, ID_VER,
   ID_CLICK, ID_MENU_C, ID_FLONT_C, sep01, ID_ADD_S_C, ID_EDIT_S_C, ID_DEL_S_C, ID_UP_S_C,

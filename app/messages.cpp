@@ -2,6 +2,16 @@
 
 namespace pelorin::app::messages {
 
+std::string CallUpKeyTakenAtStart(const std::string& storedKey) {
+  return "呼び出しキー（" + storedKey + "）は他のプログラムが使っているため使えません";
+}
+
+std::string SearchCount(int results) { return std::to_string(results) + "件"; }
+
+std::string SearchUnreadableFile(const std::string& file) {
+  return "読めないファイルがあります: " + file;
+}
+
 std::string KaomojiFileUnreadable(const std::string& category, const std::string& file) {
   return "「" + category + "」の顔文字ファイル（data\\" + file +
          "）を読み込めません。\r\n他のプログラムが使っていないかを確かめて下さい";

@@ -40,6 +40,19 @@ inline constexpr const char* kSettingsNotWrittenAtExit =
 inline constexpr const char* kSettingsNotReadNow =
     "設定.iniを読み込めないため、種類を切り替えられません";
 
+// The call-up key and its dialog.
+inline constexpr const char* kCallUpKeyCaptionPrefix = "呼び出しキー: ";
+inline constexpr const char* kCallUpKeyDialogCaption = "呼び出しキー";
+inline constexpr const char* kCallUpKeyDialogPrompt = "Pelorinを呼び出すキーを押して下さい";
+inline constexpr const char* kCallUpKeyNoneButton = "なし";
+inline constexpr const char* kCallUpKeyTaken = "このキーは他のプログラムが使っています";
+std::string CallUpKeyTakenAtStart(const std::string& storedKey);
+
+// The search window.
+inline constexpr const char* kSearchCaption = "顔文字の検索";
+std::string SearchCount(int results);
+std::string SearchUnreadableFile(const std::string& file);
+
 std::string KaomojiFileUnreadable(const std::string& category, const std::string& file);
 std::string KaomojiFileDamaged(const std::string& category, const std::string& file);
 std::string KaomojiNotSaved(const std::string& category, const std::string& file);

@@ -30,6 +30,7 @@ bool Form1::ShutDown() {
       settings_.Write("DATA", "STATE", store::FormatWindowState(state));
   // The window closes after this: the message says what is lost, once.
   if (!list.ok || !written.ok) Message(messages::kSettingsNotWrittenAtExit, messages::kWarning);
+  StopCallUpKey();
   return true;
 }
 

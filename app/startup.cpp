@@ -7,6 +7,7 @@
 
 #include "app/form1.h"
 #include "app/messages.h"
+#include "store/call_up_key_setting.h"
 #include "store/leftover_files.h"
 #include "store/window_state.h"
 
@@ -43,15 +44,24 @@ void Form1::StartUp() {
   // another program between two of them.
   const std::optional<std::vector<std::string>> categories = ReadCategoryList();
   const store::SettingsValue saved = settings_.Read("DATA", "STATE");
-  if (!categories || !saved.readable) {
-    Message(saved.garbled ? messages::kSettingsGarbled : messages::kSettingsUnreadable);
+  const store::SettingsValue callUpKey =
+      settings_.Read(store::kCallUpKeySection, store::kCallUpKeyName);
+  if (!categories || !saved.readable || !callUpKey.readable) {
+    const bool garbled = saved.garbled || callUpKey.garbled;
+    Message(garbled ? messages::kSettingsGarbled : messages::kSettingsUnreadable);
     platform_.EndProgram();
     return;
   }
   platform_.ListReplaceAll(ListId::List3, *categories);
+  // Where the platform does not realise them, the keyboard additions are
+  // not offered at all.
+  if (!platform_.OffersCallUpKey()) platform_.SetMenuVisible(ID_HOTKEY, false);
+  if (!platform_.OffersSearch()) platform_.SetMenuVisible(ID_FIND, false);
   askedAtStart_ = ApplySavedWindowState(saved);
   ShowForm();
   shownAtStart_ = platform_.WindowRect();
+  // After the show: a message about the key stands over the window.
+  StartCallUpKey(callUpKey.value);
 }
 
 Rect Form1::GeometryToSave() const {

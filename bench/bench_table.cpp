@@ -25,7 +25,14 @@ bool PrintTable(const std::vector<TableRow>& rows, std::ostream& out) {
   for (const TableRow& row : rows) {
     out << row.benchmark << ", " << Milliseconds(row.milliseconds) << ", ";
     if (!row.baselineMilliseconds) {
-      out << (row.note.empty() ? "-" : row.note) << ", -, -, -\n";
+      out << (row.note.empty() ? "-" : row.note) << ", -, ";
+      if (!row.budgetMilliseconds) {
+        out << "-, -\n";
+        continue;
+      }
+      const bool met = row.milliseconds <= *row.budgetMilliseconds;
+      allMet = allMet && met;
+      out << "<= " << Milliseconds(*row.budgetMilliseconds) << ", " << (met ? "yes" : "NO") << '\n';
       continue;
     }
     const double ratio = row.milliseconds / *row.baselineMilliseconds;

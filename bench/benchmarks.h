@@ -14,6 +14,9 @@ namespace pelorin::bench {
 inline constexpr std::size_t kSmallFile = 10'000;
 inline constexpr std::size_t kLargeFile = 100'000;
 inline constexpr std::size_t kCategoryCount = 2'000;
+// The search's collection: this many kaomoji in this many categories.
+inline constexpr std::size_t kSearchKaomoji = 100'000;
+inline constexpr std::size_t kSearchCategories = 200;
 
 // Registers `run(state, count)` as `name`, timed by the clock on the wall
 // (files are involved), in milliseconds. With repetitions, the fastest
@@ -33,5 +36,6 @@ void Register(const std::string& name, Function run, std::size_t count) {
 void RegisterKaomojiFileBenchmarks();
 void RegisterCategoryListBenchmarks();
 void RegisterForm1Benchmarks();
+void RegisterSearchBenchmarks();
 
 }  // namespace pelorin::bench

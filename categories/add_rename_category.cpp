@@ -26,7 +26,7 @@ std::vector<std::string> Without(std::vector<std::string> names, int index) {
 
 void Form1::AddCategory() {
   const platform::Rect window = platform_.WindowRect();
-  const std::string name = platform_.InputBox(categories::kAddPrompt, categories::kAddCaption, "",
+  const std::string name = AskInput(categories::kAddPrompt, categories::kAddCaption, "",
                                               window.left, window.top)
                                .value_or("");
   if (categories::IsBlank(name)) return;
@@ -64,7 +64,7 @@ void Form1::RenameCategory() {
   if (position < 0) return;
   const std::string old = platform_.ListText(ListId::List3, position);
   const platform::Rect window = platform_.WindowRect();
-  const std::string name = platform_.InputBox(categories::kRenamePrompt,
+  const std::string name = AskInput(categories::kRenamePrompt,
                                               categories::kRenameCaption, old, window.left,
                                               window.top)
                                .value_or("");

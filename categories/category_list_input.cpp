@@ -29,7 +29,7 @@ void Form1::CategoryKeyDown(int keyCode, int shift) {
 
 void Form1::CategoryMouseUp(int button) {
   if (button != kRightButton) return;
-  if (auto chosen = platform_.PopupMenu(ID_CLICK)) OnMenuClick(*chosen);
+  if (auto chosen = ShowPopup(ID_CLICK)) OnMenuClick(*chosen);
 }
 
 }  // namespace pelorin::app

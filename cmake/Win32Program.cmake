@@ -1,4 +1,4 @@
-# Pelorin.exe and its end-to-end driver, built with the MinGW-w64 toolchain
+# Pelorin.exe and its test programs, built with the MinGW-w64 toolchain
 # (cmake/mingw-w64-x86_64.cmake). Included by the top-level CMakeLists.txt.
 
 enable_language(RC)
@@ -39,16 +39,6 @@ add_executable(Pelorin-probe WIN32
 target_compile_definitions(Pelorin-probe PRIVATE PELORIN_PROBE)
 target_link_libraries(Pelorin-probe PRIVATE pelorin_core comctl32 shell32 ole32)
 target_link_options(Pelorin-probe PRIVATE ${PELORIN_STATIC_LINK} -mwindows)
-
-# The end-to-end driver: a Windows program that starts Pelorin.exe under wine
-# and works it with real input (tests/e2e/run-wine-checks.sh runs it).
-file(GLOB PELORIN_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/*.cpp)
-list(FILTER PELORIN_E2E_SOURCES EXCLUDE REGEX ".*/bell_watch\\.cpp$")
-if(PELORIN_E2E_SOURCES)
-  add_executable(pelorin-e2e ${PELORIN_E2E_SOURCES})
-  target_link_libraries(pelorin-e2e PRIVATE pelorin_core comctl32 version)
-  target_link_options(pelorin-e2e PRIVATE ${PELORIN_STATIC_LINK} -mconsole)
-endif()
 
 include(${CMAKE_CURRENT_SOURCE_DIR}/tests/faults/WineCrash.cmake)
 include(${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/WineScenario.cmake)

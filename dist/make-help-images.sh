@@ -106,11 +106,11 @@ readonly barY=113 editX=198 settingsX=164 helpX=247
 readonly row0Y=131 rowStep=15 kaomojiX=140 categoryX=400
 readonly menuItem0Y=134 menuStep=19
 
-# 編集 › 顔文字の編集 with a kaomoji selected: all six items.
+# 編集 › 顔文字の編集 (below 顔文字の検索) with a kaomoji selected: all six items.
 click "$kaomojiX" $((row0Y + 2 * rowStep))
 screen selected
 click "$editX" "$barY"
-xdotool mousemove 250 "$menuItem0Y"
+xdotool mousemove 250 $((menuItem0Y + menuStep))
 pause 1
 screen edit-menu
 save menu-kaomoji edit-menu "$(union "$window" "$(changed selected edit-menu)")"
@@ -137,9 +137,9 @@ escape
 # 顔文字の追加: the input box on the window's corner, a kaomoji typed in.
 screen selected
 click "$editX" "$barY"
-xdotool mousemove 250 "$menuItem0Y"
+xdotool mousemove 250 $((menuItem0Y + menuStep))
 pause
-click 365 "$menuItem0Y"
+click 365 $((menuItem0Y + menuStep))
 pause
 xdotool type --delay 80 '(^_^)v'
 pause
@@ -156,6 +156,19 @@ pause
 screen version-box
 save version version-box "$(changed_outside selected version-box)"
 xdotool key Return
+pause
+
+# The search window from Ctrl+F in the kaomoji list, "^" typed: over the
+# program's window, the results of every category.
+click "$kaomojiX" "$row0Y"
+screen selected
+xdotool key ctrl+f
+pause
+xdotool type --delay 80 '^'
+pause
+screen search
+save search-window search "$(union "$window" "$(changed selected search)")"
+escape
 pause
 
 # 設定 › メニュー表示 off: the two lists alone; then back through the

@@ -20,7 +20,7 @@ void Form1::AddKaomoji() {
   }
   const platform::Rect window = platform_.WindowRect();
   const std::string text =
-      platform_.InputBox(kaomoji::kAddPrompt, kaomoji::kAddCaption, "", window.left, window.top)
+      AskInput(kaomoji::kAddPrompt, kaomoji::kAddCaption, "", window.left, window.top)
           .value_or("");
   if (categories::IsBlank(text)) return;
   if (HoldsLineBreak(text)) {
@@ -36,7 +36,7 @@ void Form1::RewriteKaomoji() {
   if (i < 0) return;
   const std::string old = platform_.ListText(ListId::List2, i);
   const platform::Rect window = platform_.WindowRect();
-  const std::string text = platform_.InputBox(kaomoji::kRewritePrompt, kaomoji::kRewriteCaption,
+  const std::string text = AskInput(kaomoji::kRewritePrompt, kaomoji::kRewriteCaption,
                                               old, window.left, window.top)
                                .value_or("");
   if (categories::IsBlank(text)) return;

@@ -46,7 +46,7 @@ void Form1::KaomojiMouseUp(int button) {
   for (MenuItem item : {ID_EDIT_K_C, ID_DEL_K_C, ID_UP_K_C, ID_DOWN_K_C, ID_TOP_K_C}) {
     platform_.SetMenuVisible(item, selected);
   }
-  if (auto chosen = platform_.PopupMenu(ID_CLICK2)) OnMenuClick(*chosen);
+  if (auto chosen = ShowPopup(ID_CLICK2)) OnMenuClick(*chosen);
 }
 
 void Form1::OpenEditMenu() {

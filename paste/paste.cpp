@@ -11,11 +11,10 @@ constexpr const char* kDesktopTitle = "Program Manager";
 constexpr int kShiftOnly = 1;
 }  // namespace
 
-void Form1::Paste() {
+std::optional<platform::WindowHandle> Form1::FindPasteTarget() {
   platform_.SetTopmost(false);
   platform_.ListReplaceAll(ListId::List1, {});
   titleHandles_.clear();
-  platform_.ClearClipboard();
   platform_.ActivateWindow(platform_.OwnWindow());
   for (const platform::TopLevelWindow& window : platform_.TopLevelWindows()) {
     CollectWindowTitle(*this, window);
@@ -32,10 +31,17 @@ void Form1::Paste() {
   int target = first + 1;
   while (target < count && titleHandles_[target] == platform_.OwnWindow()) ++target;
   // No window below the program's entries, or only the desktop: nothing to
-  // paste into. A target that cannot be activated, a clipboard that cannot
+  // paste into.
+  if (target >= count || titles[target] == kDesktopTitle) return std::nullopt;
+  return titleHandles_[target];
+}
+
+void Form1::Paste() {
+  platform_.ClearClipboard();
+  const std::optional<platform::WindowHandle> target = FindPasteTarget();
+  // No target, a target that cannot be activated, a clipboard that cannot
   // be set and a keystroke not delivered all end the same way: a beep.
-  if (target >= count || titles[target] == kDesktopTitle ||
-      !platform_.ActivateWindow(titleHandles_[target])) {
+  if (!target || !platform_.ActivateWindow(*target)) {
     platform_.Beep();
     return;
   }

@@ -12,6 +12,7 @@
 // - List positions are 0-based; -1 means "nothing selected".
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -67,6 +68,45 @@ struct TopLevelWindow {
 inline constexpr int kMsgBoxOk = 1;
 inline constexpr int kMsgBoxCancel = 2;
 
+// A system-wide key combination: modifiers and a virtual-key code (the
+// platform's key codes, as key-down events report them).
+struct KeyCombination {
+  bool ctrl = false;
+  bool alt = false;
+  bool shift = false;
+  int keyCode = 0;
+  bool operator==(const KeyCombination&) const = default;
+};
+
+// The texts of the call-up key dialog, as the core words them.
+struct CallUpKeyDialogTexts {
+  std::string caption;
+  std::string prompt;
+  std::string noneButton;
+};
+
+// What the search window shows, asked of the core while the window is open.
+// The platform reads the rows it draws, so a long result list costs nothing
+// to hand over.
+class SearchSource {
+ public:
+  virtual ~SearchSource() = default;
+  // The text field now holds `text` (also once as the window opens, with "").
+  virtual void SetText(const std::string& text) = 0;
+  virtual int ResultCount() const = 0;
+  virtual std::string ResultKaomoji(int index) const = 0;
+  virtual std::string ResultCategory(int index) const = 0;
+  // The lines under the results: the count, then any notice.
+  virtual std::vector<std::string> StatusLines() const = 0;
+};
+
+// The result the user chose in the search window, and the keys held with
+// Enter (shift mask as for key-down; 0 for a double click).
+struct SearchChoice {
+  int result = 0;
+  int shift = 0;
+};
+
 // Handlers of Form1, called by the platform.
 class WindowEvents {
  public:
@@ -78,12 +118,15 @@ class WindowEvents {
   virtual void OnListClick(ListId list) = 0;
   virtual void OnListDoubleClick(ListId list) = 0;
   // Runs before the list's own handling of the key; shift: 1 Shift, 2 Ctrl, 4 Alt.
-  virtual void OnListKeyDown(ListId list, int keyCode, int shift) = 0;
+  // Returns false when the list's own handling of the key must not follow.
+  virtual bool OnListKeyDown(ListId list, int keyCode, int shift) = 0;
   // The focus moved from this list to another control of the window.
   virtual void OnListLostFocus(ListId list) = 0;
   // button: 1 left, 2 right, 4 middle.
   virtual void OnListMouseUp(ListId list, int button) = 0;
   virtual void OnMenuClick(MenuItemId item) = 0;
+  // The registered call-up key was pressed, wherever the focus was.
+  virtual void OnCallUpKey() = 0;
 };
 
 class Platform {
@@ -138,6 +181,7 @@ class Platform {
   virtual void SetMenuVisible(MenuItemId item, bool visible) = 0;
   virtual bool MenuChecked(MenuItemId item) const = 0;
   virtual void SetMenuChecked(MenuItemId item, bool checked) = 0;
+  virtual void SetMenuCaption(MenuItemId item, const std::string& caption) = 0;
 
   // --- dialogs (modal) ----------------------------------------------------
   // flags: buttons and icon; empty caption shows "Pelorin". Returns the button.
@@ -149,10 +193,43 @@ class Platform {
   // Shows a popup menu (a top-level popupOnly item) at the pointer. Returns
   // the chosen item, or nullopt when dismissed; the core runs its click.
   virtual std::optional<MenuItemId> PopupMenu(MenuItemId popup) = 0;
+  // The call-up key dialog, `current` in its key field. OK calls confirm with
+  // the key entered, the "none" button calls it with nullopt; the dialog
+  // closes when confirm returns true and stays open otherwise. Cancel closes
+  // it without a call.
+  virtual void CallUpKeyDialog(
+      const CallUpKeyDialogTexts& texts, const std::optional<KeyCombination>& current,
+      const std::function<bool(const std::optional<KeyCombination>&)>& confirm) = 0;
+  // The search window over the main window: a text field whose every change
+  // goes to source.SetText, the results and the status lines read back from
+  // source. nullopt: closed with Esc or the close box.
+  virtual std::optional<SearchChoice> SearchWindow(const std::string& caption,
+                                                   SearchSource& source) = 0;
+
+  // --- keyboard additions ------------------------------------------------
+  // Whether this platform realises the call-up key (and its dialog) and the
+  // search window; the core offers neither feature where it does not.
+  virtual bool OffersCallUpKey() const = 0;
+  virtual bool OffersSearch() const = 0;
+  // Makes `key` the one call-up key, in place of any earlier one. False when
+  // the system refuses it (another program holds it); the earlier key, if
+  // any, then stays in force.
+  virtual bool RegisterCallUpKey(const KeyCombination& key) = 0;
+  virtual void UnregisterCallUpKey() = 0;
+  // The list with the keyboard focus within the window (or the one that had
+  // it last). Moving it raises no event.
+  virtual ListId FocusedList() const = 0;
+  virtual void FocusList(ListId list) = 0;
+  // Brings the window to the front and makes it active (a minimized window
+  // is restored by the core first); while a modal dialog of the program is
+  // open, that dialog comes to the front instead, unchanged.
+  virtual void BringToFront() = 0;
 
   // --- desktop ------------------------------------------------------------
   // Every top-level window, top of the stacking order first.
   virtual std::vector<TopLevelWindow> TopLevelWindows() const = 0;
+  // The active (foreground) window; 0 when there is none.
+  virtual WindowHandle ActiveWindow() const = 0;
   // Brings the window to the front with the keyboard focus; true once it is
   // the foreground window.
   virtual bool ActivateWindow(WindowHandle window) = 0;

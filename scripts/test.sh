@@ -15,10 +15,12 @@ failed=0
 for step in scripts/test-steps/*.sh; do
   [ -e "$step" ] || continue
   echo "== $(basename "$step" .sh)"
+  started=$SECONDS
   if ! bash "$step"; then
     echo "step failed: $step"
     failed=1
   fi
+  echo "-- $(basename "$step" .sh) took $((SECONDS - started)) s"
 done
 
 # The behaviour scenarios' own summary closes the run.

@@ -8,23 +8,40 @@
 
 namespace pelorin::app {
 
-std::optional<std::string> Form1::KaomojiFileOf(const std::string& category) {
-  const store::SettingsValue value = settings_.Read("FILE", category);
-  if (!value.readable) return std::nullopt;
+namespace {
+
+struct FileLookup {
+  std::optional<std::string> file;  // nullopt: the settings file cannot be read
+  bool chosenByProgram = false;     // a name no FILE value gave
+};
+
+FileLookup LookUpKaomojiFile(const store::SettingsFile& settings, const std::string& category) {
+  const store::SettingsValue value = settings.Read("FILE", category);
+  if (!value.readable) return {};
   // A value that could lead outside `data`, or that no file could have,
   // counts as no value at all.
-  if (value.value && store::IsUsableFileName(*value.value)) return *value.value;
-  if (store::CanNameItsOwnFile(category)) return category + ".txt";
+  if (value.value && store::IsUsableFileName(*value.value)) return {*value.value, false};
+  if (store::CanNameItsOwnFile(category)) return {category + ".txt", false};
+  return {store::ChosenFileName(category), true};
+}
+
+}  // namespace
+
+std::optional<std::string> Form1::FindKaomojiFile(const std::string& category) const {
+  return LookUpKaomojiFile(settings_, category).file;
+}
+
+std::optional<std::string> Form1::KaomojiFileOf(const std::string& category) {
+  const FileLookup found = LookUpKaomojiFile(settings_, category);
   // A name from a hand-edited settings file that no file can have: the
   // program's own choice, recorded without a word about the name (the user
   // did nothing wrong). A name the file cannot hold as a key finds the same
   // file again by the same choice; only a file that cannot be written is
   // reported, as every failed settings write is.
-  const std::string chosen = store::ChosenFileName(category);
-  if (store::IsStorableKey(category)) {
-    ReportSettingsWrite(settings_.Write("FILE", category, chosen));
+  if (found.chosenByProgram && store::IsStorableKey(category)) {
+    ReportSettingsWrite(settings_.Write("FILE", category, *found.file));
   }
-  return chosen;
+  return found.file;
 }
 
 void Form1::SelectCategory() {

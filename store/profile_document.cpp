@@ -22,24 +22,6 @@ ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
   return document;
 }
 
-std::optional<std::string> ProfileDocument::Get(std::string_view section,
-                                                std::string_view key) const {
-  bool inSection = false;
-  for (const std::string& line : lines_) {
-    if (std::optional<std::string_view> name = SectionName(line)) {
-      if (inSection) return std::nullopt;  // only the first such section counts
-      inSection = EqualsIgnoringAsciiCase(*name, section);
-      continue;
-    }
-    if (!inSection) continue;
-    std::optional<std::string_view> lineKey = KeyName(line);
-    if (lineKey && EqualsIgnoringAsciiCase(*lineKey, key)) {
-      return line.substr(lineKey->size() + 1);
-    }
-  }
-  return std::nullopt;
-}
-
 void ProfileDocument::Set(std::string_view section, std::string_view key,
                           std::optional<std::string_view> value) {
   constexpr std::size_t kNone = static_cast<std::size_t>(-1);

@@ -24,9 +24,8 @@ class ProfileDocument {
  public:
   static ProfileDocument Parse(std::string_view bytes);
 
-  // Section, key and value are UTF-8.
-  // ProfileIndex (store/profile_index.h) reads the same without a scan.
-  std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+  // Section, key and value are UTF-8. ProfileIndex (store/profile_index.h)
+  // reads the values.
   void Set(std::string_view section, std::string_view key, std::optional<std::string_view> value);
   std::string Serialize() const;
 
@@ -37,7 +36,7 @@ class ProfileDocument {
 // ASCII-case-insensitive comparison of UTF-8 texts.
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
-// Whether Set can store the text so that Get reads it back exactly. A key
+// Whether Set can store the text so that it reads back exactly. A key
 // cannot hold '=' or a line break, nor begin with ';' or (after blanks) '[',
 // whose lines read as comments or sections; a value cannot hold a line break;
 // a section name cannot hold ']' or a line break, nor begin or end with a

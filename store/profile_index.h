@@ -1,8 +1,7 @@
 #pragma once
 // The values of a profile file's text, found without a scan: built in one
-// pass over the bytes, then each Get is one hash look-up. Get reads exactly
-// what ProfileDocument::Parse(bytes).Get(section, key) reads, by the rules
-// of store/profile_document.h (the first section of a name and the first
+// pass over the bytes, then each Get is one hash look-up, by the rules of
+// store/profile_document.h (the first section of a name and the first
 // key of a name in it count; names match ignoring ASCII letter case).
 
 #include <cstddef>

@@ -11,16 +11,13 @@
 #include <system_error>
 #include <vector>
 
+#include "store/profile_document.h"
+#include "store/profile_syntax.h"
+
 namespace pelorin::store {
 namespace {
 
 constexpr std::size_t kFieldCount = 7;
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
 
 std::vector<std::string_view> SplitAtCommas(std::string_view text) {
   std::vector<std::string_view> pieces;
@@ -69,22 +66,10 @@ std::optional<float> ParseSingle(std::string_view field) {
   return negative ? -value : value;
 }
 
-bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
-  if (text.size() != word.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    char w = word[i];
-    if (w >= 'a' && w <= 'z') w = static_cast<char>(w - 'a' + 'A');
-    if (c != w) return false;
-  }
-  return true;
-}
-
 std::optional<bool> ParseBoolean(std::string_view field) {
   std::string_view text = TrimBlanks(field);
-  if (EqualsIgnoringCase(text, "True")) return true;
-  if (EqualsIgnoringCase(text, "False")) return false;
+  if (EqualsIgnoringAsciiCase(text, "True")) return true;
+  if (EqualsIgnoringAsciiCase(text, "False")) return false;
   std::optional<float> number = ParseSingle(text);
   if (!number) return std::nullopt;
   return *number != 0;

@@ -29,6 +29,7 @@ add_executable(pelorin-wine-bench
   ${CMAKE_CURRENT_LIST_DIR}/profile_bench.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pelorin_folder.cpp
   ${PROJECT_SOURCE_DIR}/bench/bench_table.cpp
+  ${PROJECT_SOURCE_DIR}/tests/e2e/desktop.cpp
   ${PROJECT_SOURCE_DIR}/platform/win32/win32_file_system.cpp)
 target_link_libraries(pelorin-wine-bench PRIVATE pelorin_core comctl32)
 target_link_options(pelorin-wine-bench PRIVATE ${PELORIN_STATIC_LINK} -mconsole)

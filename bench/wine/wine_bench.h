@@ -6,10 +6,11 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "tests/e2e/desktop.h"
 
 namespace pelorin::bench::wine {
 
@@ -19,20 +20,15 @@ double TicksToMilliseconds(LONGLONG ticks);
 // The median of the values (the mean of the middle two for an even count).
 double Median(std::vector<double> values);
 
-// Pumps this thread's messages until `condition` holds; false on timeout.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
-void Pause(DWORD ms);
+// Waiting, the bounded message and real input: the test programs' own
+// (tests/e2e/desktop.h).
+using e2e::Activate;
+using e2e::Ask;
+using e2e::Click;
+using e2e::Pause;
+using e2e::PressKey;
+using e2e::WaitUntil;
 
-// Sends a message to another program's window, bounded: LB_ERR when it does
-// not answer within a few seconds.
-LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-
-// Real input through the system's queue. Click moves the pointer there,
-// lets it rest, then presses and releases the left button.
-bool Click(POINT where);
-bool PressKey(WORD virtualKey);
-// Makes the window the foreground window and waits until it is.
-bool Activate(HWND window);
 // The screen point in the middle of a list box's entry.
 bool ItemCenter(HWND list, int index, POINT* where);
 

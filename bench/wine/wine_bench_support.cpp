@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cstdio>
-#include <initializer_list>
 #include <sstream>
 #include <utility>
 
@@ -9,9 +8,6 @@
 namespace pelorin::bench::wine {
 namespace {
 
-constexpr DWORD kMessageTimeoutMs = 5000;
-constexpr DWORD kPointerRestMs = 100;
-
 LONGLONG Frequency() {
   static const LONGLONG frequency = [] {
     LARGE_INTEGER value{};
@@ -19,36 +15,6 @@ LONGLONG Frequency() {
     return value.QuadPart;
   }();
   return frequency;
-}
-
-bool Send(std::vector<INPUT> inputs) {
-  const auto count = static_cast<UINT>(inputs.size());
-  return ::SendInput(count, inputs.data(), sizeof(INPUT)) == count;
-}
-
-// Absolute coordinates over the virtual screen, 0..65535, with the position
-// on every event: under Wine's virtual desktop a bare button event can land
-// where the pointer was a moment before.
-INPUT MouseAt(POINT where, DWORD flags) {
-  const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
-  const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
-  const int width = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
-  const int height = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = ::MulDiv(where.x - left, 65535, width - 1);
-  input.mi.dy = ::MulDiv(where.y - top, 65535, height - 1);
-  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-  return input;
-}
-
-INPUT Key(WORD virtualKey, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtualKey;
-  input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
 }
 
 struct WindowSearch {
@@ -82,53 +48,6 @@ double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   const size_t middle = values.size() / 2;
   return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-  const DWORD start = ::GetTickCount();
-  for (;;) {
-    MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
-    if (condition()) return true;
-    if (::GetTickCount() - start >= timeoutMs) return false;
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-  }
-}
-
-void Pause(DWORD ms) {
-  (void)WaitUntil([] { return false; }, ms);
-}
-
-LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
-                             &result)) {
-    return LB_ERR;
-  }
-  return static_cast<LRESULT>(result);
-}
-
-bool Click(POINT where) {
-  if (!Send({MouseAt(where, 0)})) return false;
-  (void)WaitUntil(
-      [&] {
-        POINT now{};
-        return ::GetCursorPos(&now) && now.x == where.x && now.y == where.y;
-      },
-      1000);
-  Pause(kPointerRestMs);
-  return Send({MouseAt(where, MOUSEEVENTF_LEFTDOWN), MouseAt(where, MOUSEEVENTF_LEFTUP)});
-}
-
-bool PressKey(WORD virtualKey) { return Send({Key(virtualKey, false), Key(virtualKey, true)}); }
-
-bool Activate(HWND window) {
-  if (::GetForegroundWindow() == window) return true;
-  ::SetForegroundWindow(window);
-  return WaitUntil([&] { return ::GetForegroundWindow() == window; }, 2000);
 }
 
 bool ItemCenter(HWND list, int index, POINT* where) {
@@ -188,14 +107,15 @@ bool Program::Start(const std::wstring& exe) {
 
 HWND Program::WaitForWindow(DWORD timeoutMs, LONGLONG* shownAt) {
   WindowSearch search{process_.dwProcessId, nullptr};
-  // A process that ended has no window to wait for.
+  // A process that ended has no window to wait for. Polled every
+  // millisecond: the moment it is seen is the measurement.
   const bool shown = WaitUntil(
       [&] {
         ::EnumWindows(&FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
         return search.found != nullptr ||
                ::WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
       },
-      timeoutMs);
+      timeoutMs, 1);
   if (shownAt != nullptr) *shownAt = Ticks();
   window_ = shown ? search.found : nullptr;
   return window_;

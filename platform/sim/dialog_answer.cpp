@@ -4,8 +4,19 @@
 
 namespace pelorin::sim {
 
-std::string DescribeAnswer(AnswerKind kind, const std::string& text) {
+std::string DescribeAnswer(AnswerKind kind, const std::string& text, int result, bool shift) {
   switch (kind) {
+    case AnswerKind::SearchChoose:
+      return "answer search " + Quote(text) + " " + std::to_string(result) +
+             (shift ? " shift" : "");
+    case AnswerKind::SearchCancel:
+      return "answer search " + Quote(text) + " cancel";
+    case AnswerKind::CallUpKeyOk:
+      return "answer hotkey " + text;
+    case AnswerKind::CallUpKeyNone:
+      return "answer hotkey none";
+    case AnswerKind::CallUpKeyCancel:
+      return "answer hotkey cancel";
     case AnswerKind::InputText:
       return "answer input " + Quote(text);
     case AnswerKind::InputOk:

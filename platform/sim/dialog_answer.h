@@ -16,9 +16,16 @@ enum class AnswerKind {
   MsgBoxCancel,
   PopupItem,  // choose the item named by the text
   PopupDismiss,
+  SearchChoose,  // type the text, then Enter (or Shift+Enter) on a result
+  SearchCancel,  // type the text, then Esc
+  CallUpKeyOk,   // enter the key named by the text, then OK
+  CallUpKeyNone,
+  CallUpKeyCancel,
 };
 
-// "answer input "x"", "answer popup dismiss" and so on, for messages.
-std::string DescribeAnswer(AnswerKind kind, const std::string& text);
+// "answer input "x"", "answer popup dismiss" and so on, for messages;
+// `result` and `shift` only for a chosen search result.
+std::string DescribeAnswer(AnswerKind kind, const std::string& text, int result = 0,
+                           bool shift = false);
 
 }  // namespace pelorin::sim

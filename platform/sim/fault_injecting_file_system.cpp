@@ -41,9 +41,7 @@ bool FaultInjectingFileSystem::Failing(FileOp op, const std::string& path) const
 }
 
 bool FaultInjectingFileSystem::Fails(const char* kind, const std::string& shownPath, bool ruled) {
-  ++operations_;
-  const bool scheduled = failOperation_ > 0 && (operations_ == failOperation_ ||
-                                               (failLater_ && operations_ > failOperation_));
+  const bool scheduled = OperationCount() + 1 == failOperation_;
   log_.push_back(OperationRecord{kind, shownPath, scheduled || ruled});
   return log_.back().failed;
 }

@@ -5,10 +5,9 @@
 // stands for every path.
 //
 // Every fallible operation (read, write, rename, delete, make folder) is
-// numbered from 1; FailOperation makes one chosen number fail, whatever it
-// is (or that one and every later one, as a disk that fills up), so that a
-// sweep can fail each operation of a run in turn. Each numbered operation is
-// logged, so the sweep can tell what it failed.
+// numbered from 1 and logged; FailOperation makes the one with a chosen
+// number fail, whatever it is, so that a sweep can fail each operation of a
+// run in turn and tell what it failed.
 
 #include <set>
 #include <string>
@@ -41,13 +40,9 @@ class FaultInjectingFileSystem : public platform::FileSystem {
   // Undoes every Fail (a scheduled FailOperation stays).
   void Heal();
 
-  long OperationCount() const { return operations_; }
-  // The operation with this number fails (0: none); with `andLater`, every
-  // operation after it fails too.
-  void FailOperation(long number, bool andLater = false) {
-    failOperation_ = number;
-    failLater_ = andLater;
-  }
+  long OperationCount() const { return static_cast<long>(log_.size()); }
+  // The operation with this number fails (0: none).
+  void FailOperation(long number) { failOperation_ = number; }
   // Every numbered operation so far; entry i is operation i + 1.
   const std::vector<OperationRecord>& Operations() const { return log_; }
 
@@ -72,9 +67,7 @@ class FaultInjectingFileSystem : public platform::FileSystem {
   platform::FileSystem& inner_;
   std::string root_;
   std::set<std::pair<FileOp, std::string>> rules_;
-  long operations_ = 0;
   long failOperation_ = 0;
-  bool failLater_ = false;
   std::vector<OperationRecord> log_;
 };
 

@@ -5,6 +5,7 @@
 // cancelled; nothing throws.
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,10 +21,21 @@ struct Answer {
   AnswerKind kind = AnswerKind::MsgBoxOk;
   std::string text;
   platform::MenuItemId item = -1;
+  int result = 0;                // the search result chosen
+  bool shift = false;            // Shift held with Enter in the search window
+  platform::KeyCombination key;  // the key entered in the call-up key dialog
   int tag = 0;  // the caller's own mark (the scenario runner: its line)
 };
 
-enum class DialogKind { MsgBox, InputBox, Popup };
+enum class DialogKind { MsgBox, InputBox, Popup, Search, CallUpKey };
+
+// What the search window showed once a text stood in its field: each
+// result as its kaomoji and its category.
+struct SearchShown {
+  std::string text;
+  std::vector<std::string> results;  // kaomoji, category, kaomoji, category ...
+  std::vector<std::string> statusLines;
+};
 
 struct DialogRecord {
   DialogKind kind = DialogKind::MsgBox;
@@ -35,6 +47,8 @@ struct DialogRecord {
   float top = 0;
   std::vector<std::string> items;  // popup: captions of the visible items, "-" separators
   long operationsBefore = 0;  // file operations the program had made when it was shown
+  // search window: the empty field, then the field after each character typed
+  std::vector<SearchShown> searched;
 
   // "message box "..." "Pelorin" 0" and so on, for messages.
   std::string Describe() const;
@@ -50,6 +64,14 @@ class SimDialogs {
   std::optional<std::string> InputBox(const std::string& prompt, const std::string& caption,
                                       const std::string& defaultText, float left, float top);
   std::optional<platform::MenuItemId> Popup(platform::MenuItemId popup, const SimMenus& menus);
+  // Types the answer's text one character at a time, recording what each
+  // text showed, then chooses or cancels.
+  std::optional<platform::SearchChoice> Search(const std::string& caption,
+                                               platform::SearchSource& source);
+  // Takes answers until one closes the dialog: OK with a key the program
+  // refuses keeps it open for the next answer.
+  void CallUpKey(const platform::CallUpKeyDialogTexts& texts,
+                 const std::function<bool(const std::optional<platform::KeyCombination>&)>& confirm);
 
   // Failures recorded since the last call.
   std::vector<std::string> TakeFailures();

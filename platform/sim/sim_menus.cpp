@@ -8,10 +8,20 @@ void SimMenus::Reset(std::span<const platform::MenuEntry> table) {
   entries_.assign(table.begin(), table.end());
   visible_.clear();
   checked_.clear();
+  captions_.clear();
   for (const platform::MenuEntry& entry : entries_) {
     visible_.push_back(entry.visible);
     checked_.push_back(entry.checked);
+    captions_.emplace_back(entry.caption);
   }
+}
+
+std::string SimMenus::Caption(MenuItemId item) const {
+  return Contains(item) ? captions_[static_cast<std::size_t>(item)] : std::string();
+}
+
+void SimMenus::SetCaption(MenuItemId item, const std::string& caption) {
+  if (Contains(item)) captions_[static_cast<std::size_t>(item)] = caption;
 }
 
 bool SimMenus::Contains(MenuItemId item) const {

@@ -24,6 +24,9 @@ class SimMenus {
   void SetVisible(platform::MenuItemId item, bool visible);
   bool Checked(platform::MenuItemId item) const;
   void SetChecked(platform::MenuItemId item, bool checked);
+  // As shown: the table's caption until the program sets another.
+  std::string Caption(platform::MenuItemId item) const;
+  void SetCaption(platform::MenuItemId item, const std::string& caption);
 
   // The menu bar shows while any top-level menu that is not a context menu
   // is visible.
@@ -41,6 +44,7 @@ class SimMenus {
   std::vector<platform::MenuEntry> entries_;
   std::vector<bool> visible_;
   std::vector<bool> checked_;
+  std::vector<std::string> captions_;
 };
 
 }  // namespace pelorin::sim

@@ -78,6 +78,8 @@ std::vector<Rect> SimPlatform::Monitors() const { return {kScreen}; }
 void SimPlatform::EndProgram() {
   if (ended_) return;
   ended_ = true;
+  // The system lets go of a key whose program has ended.
+  callUpKey_.reset();
   desktop_.Remove(own_);
 }
 
@@ -130,6 +132,31 @@ std::optional<std::string> SimPlatform::InputBox(const std::string& prompt,
 
 std::optional<platform::MenuItemId> SimPlatform::PopupMenu(platform::MenuItemId popup) {
   return dialogs_.Popup(popup, menus_);
+}
+
+void SimPlatform::CallUpKeyDialog(
+    const platform::CallUpKeyDialogTexts& texts, const std::optional<platform::KeyCombination>&,
+    const std::function<bool(const std::optional<platform::KeyCombination>&)>& confirm) {
+  dialogs_.CallUpKey(texts, confirm);
+}
+
+std::optional<platform::SearchChoice> SimPlatform::SearchWindow(const std::string& caption,
+                                                                platform::SearchSource& source) {
+  const long operations = files_.OperationCount();
+  std::optional<platform::SearchChoice> choice = dialogs_.Search(caption, source);
+  dialogs_.Log().back().operationsBefore = operations;
+  return choice;
+}
+
+bool SimPlatform::RegisterCallUpKey(const platform::KeyCombination& key) {
+  if (std::find(heldKeys_.begin(), heldKeys_.end(), key) != heldKeys_.end()) return false;
+  callUpKey_ = key;
+  return true;
+}
+
+void SimPlatform::BringToFront() {
+  // No dialog stays open between two actions of a scenario: the window itself.
+  desktop_.Activate(own_);
 }
 
 std::vector<platform::TopLevelWindow> SimPlatform::TopLevelWindows() const {

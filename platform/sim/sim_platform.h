@@ -86,14 +86,32 @@ class SimPlatform : public platform::Platform {
   void SetMenuVisible(platform::MenuItemId item, bool visible) override;
   bool MenuChecked(platform::MenuItemId item) const override { return menus_.Checked(item); }
   void SetMenuChecked(platform::MenuItemId item, bool checked) override;
+  void SetMenuCaption(platform::MenuItemId item, const std::string& caption) override {
+    menus_.SetCaption(item, caption);
+  }
 
   int MsgBox(const std::string& text, int flags, const std::string& caption) override;
   std::optional<std::string> InputBox(const std::string& prompt, const std::string& caption,
                                       const std::string& defaultText, float left,
                                       float top) override;
   std::optional<platform::MenuItemId> PopupMenu(platform::MenuItemId popup) override;
+  void CallUpKeyDialog(
+      const platform::CallUpKeyDialogTexts& texts,
+      const std::optional<platform::KeyCombination>& current,
+      const std::function<bool(const std::optional<platform::KeyCombination>&)>& confirm) override;
+  std::optional<platform::SearchChoice> SearchWindow(const std::string& caption,
+                                                     platform::SearchSource& source) override;
+
+  bool OffersCallUpKey() const override { return true; }
+  bool OffersSearch() const override { return true; }
+  bool RegisterCallUpKey(const platform::KeyCombination& key) override;
+  void UnregisterCallUpKey() override { callUpKey_.reset(); }
+  platform::ListId FocusedList() const override { return focus_; }
+  void FocusList(platform::ListId list) override { focus_ = list; }
+  void BringToFront() override;
 
   std::vector<platform::TopLevelWindow> TopLevelWindows() const override;
+  platform::WindowHandle ActiveWindow() const override { return desktop_.Active(); }
   bool ActivateWindow(platform::WindowHandle window) override;
   void Beep() override { ++beeps_; }
 
@@ -114,6 +132,8 @@ class SimPlatform : public platform::Platform {
   void SetClipboard(const std::optional<std::string>& text) { clipboard_ = text; }
   FaultInjectingFileSystem& Faults() { return files_; }
   void QueueAnswer(const Answer& answer) { dialogs_.Queue(answer); }
+  // Another program holds this key system-wide from now on.
+  void HoldKey(const platform::KeyCombination& key) { heldKeys_.push_back(key); }
 
   // --- the program's life ---------------------------------------------------
   bool WindowCreated() const { return events_ != nullptr; }
@@ -158,15 +178,18 @@ class SimPlatform : public platform::Platform {
   // Another program's window (or the desktop) by exact title: to the top of
   // the ordinary band, active.
   ActionResult Activate(const std::string& title);
+  // The user presses the call-up key, wherever the focus is: the program's
+  // event when it holds the key; nothing reaches it otherwise.
+  ActionResult PressCallUpKey();
 
   // --- what happened ----------------------------------------------------------
   const SimListBox& List(platform::ListId list) const;
-  platform::ListId FocusedList() const { return focus_; }
   const std::optional<std::string>& Clipboard() const { return clipboard_; }
   int BeepCount() const { return beeps_; }
   std::string ActiveTitle() const { return desktop_.Title(desktop_.Active()); }
   const SimDesktop& Desktop() const { return desktop_; }
   const SimMenus& Menus() const { return menus_; }
+  const std::optional<platform::KeyCombination>& CallUpKey() const { return callUpKey_; }
   std::deque<PasteRecord>& Pastes() { return pastes_; }
   // ShellOpen targets, as the program passed them.
   std::deque<std::string>& Opened() { return opened_; }
@@ -205,6 +228,8 @@ class SimPlatform : public platform::Platform {
   std::array<SimListBox, 3> lists_;
   std::string tooltip_;
   platform::ListId focus_ = platform::ListId::List2;
+  std::optional<platform::KeyCombination> callUpKey_;
+  std::vector<platform::KeyCombination> heldKeys_;
 };
 
 }  // namespace pelorin::sim

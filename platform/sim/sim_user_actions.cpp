@@ -89,8 +89,10 @@ ActionResult SimPlatform::DoubleClick(ListId list, int index) {
 ActionResult SimPlatform::Key(ListId list, int keyCode, int shift) {
   if (ActionResult ready = PrepareListAction(list); !ready) return ready;
   MoveFocus(list);
-  if (!ended_) events_->OnListKeyDown(list, keyCode, shift);
-  if (ended_ || (keyCode != kKeyUp && keyCode != kKeyDown)) return ActionResult::Ok();
+  const bool listHandles = !ended_ && events_->OnListKeyDown(list, keyCode, shift);
+  if (!listHandles || ended_ || (keyCode != kKeyUp && keyCode != kKeyDown)) {
+    return ActionResult::Ok();
+  }
   if (MutableList(list).StepSelection(keyCode == kKeyUp ? -1 : 1)) events_->OnListClick(list);
   return ActionResult::Ok();
 }
@@ -177,6 +179,11 @@ ActionResult SimPlatform::Maximize() {
 ActionResult SimPlatform::Restore() {
   if (ActionResult ready = PrepareAction(); !ready) return ready;
   ChangeState(WindowState::Normal);
+  return ActionResult::Ok();
+}
+
+ActionResult SimPlatform::PressCallUpKey() {
+  if (ProgramRunning() && callUpKey_) events_->OnCallUpKey();
   return ActionResult::Ok();
 }
 

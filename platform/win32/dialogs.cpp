@@ -18,8 +18,14 @@ int Win32Platform::MsgBox(const std::string& text, int flags, const std::string&
   const bool owned = window_ != nullptr && ::IsWindowVisible(window_);
   UINT style = static_cast<UINT>(flags);
   if (!owned) style |= MB_SETFOREGROUND;
-  const int answer =
-      ::MessageBoxW(owned ? window_ : nullptr, Widen(text).c_str(), title.c_str(), style);
+  // Over a dialog of the program that is open (the call-up key dialog
+  // refusing a key), the box belongs to that dialog.
+  HWND owner = owned ? window_ : nullptr;
+  if (owned && !::IsWindowEnabled(window_)) {
+    HWND popup = ::GetLastActivePopup(window_);
+    if (popup != nullptr && ::IsWindowEnabled(popup)) owner = popup;
+  }
+  const int answer = ::MessageBoxW(owner, Widen(text).c_str(), title.c_str(), style);
   return answer == 0 ? kMsgBoxCancel : answer;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/win32/input_box.h"
 
+#include "platform/win32/dialog_parts.h"
 #include "platform/win32/ui_font.h"
 #include "platform/win32/unique.h"
 #include "platform/win32/windows_api.h"
@@ -7,7 +8,6 @@
 namespace pelorin::platform::win32 {
 namespace {
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr int kPromptId = 100;
 constexpr int kEditId = 101;
 
@@ -24,25 +24,6 @@ struct DialogState {
   UniqueFont font;
   std::wstring result;
 };
-
-// DLGTEMPLATE with no controls, no menu, the default class and no title:
-// the controls are made in WM_INITDIALOG, where the DPI and font are known.
-struct alignas(4) EmptyTemplate {
-  DLGTEMPLATE dialog;
-  WORD menu = 0;
-  WORD windowClass = 0;
-  WORD title = 0;
-};
-
-HWND AddControl(HWND dialog, const wchar_t* windowClass, const std::wstring& text, DWORD style,
-                DWORD exStyle, int id, RECT rect, HFONT font) {
-  HWND control = ::CreateWindowExW(
-      exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, rect.left, rect.top,
-      rect.right - rect.left, rect.bottom - rect.top, dialog,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
-  ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return control;
-}
 
 void Initialize(HWND dialog, DialogState& state) {
   const InputBoxRequest& request = *state.request;
@@ -77,14 +58,7 @@ void Initialize(HWND dialog, DialogState& state) {
   ::SendMessageW(edit, EM_SETSEL, 0, -1);
 }
 
-std::wstring EditText(HWND dialog) {
-  HWND edit = ::GetDlgItem(dialog, kEditId);
-  const int length = ::GetWindowTextLengthW(edit);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int copied = ::GetWindowTextW(edit, text.data(), length + 1);
-  text.resize(static_cast<size_t>(copied < 0 ? 0 : copied));
-  return text;
-}
+std::wstring EditText(HWND dialog) { return WindowText(::GetDlgItem(dialog, kEditId)); }
 
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* state = reinterpret_cast<DialogState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
@@ -113,9 +87,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 std::optional<std::wstring> RunInputBox(HINSTANCE instance, HWND owner,
                                         const InputBoxRequest& request) {
-  EmptyTemplate dialogTemplate{};
-  dialogTemplate.dialog.style = kDialogStyle;
-  dialogTemplate.dialog.dwExtendedStyle = WS_EX_DLGMODALFRAME;
+  EmptyDialogTemplate dialogTemplate;
   DialogState state;
   state.request = &request;
   const INT_PTR answer = ::DialogBoxIndirectParamW(instance, &dialogTemplate.dialog, owner,

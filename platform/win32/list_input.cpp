@@ -1,21 +1,13 @@
 // The list boxes' keyboard and mouse, seen before the list box handles them
 // (the lists are subclassed), turned into Form1's list events.
 
+#include "platform/win32/shift_mask.h"
 #include "platform/win32/timing/timing.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/windows_api.h"
 
 namespace pelorin::platform::win32 {
 namespace {
-
-// 1 Shift, 2 Ctrl, 4 Alt, from the keyboard state of the message being handled.
-int ShiftMask() {
-  int mask = 0;
-  if (::GetKeyState(VK_SHIFT) < 0) mask |= 1;
-  if (::GetKeyState(VK_CONTROL) < 0) mask |= 2;
-  if (::GetKeyState(VK_MENU) < 0) mask |= 4;
-  return mask;
-}
 
 int Selection(HWND list) {
   const LRESULT selected = ::SendMessageW(list, LB_GETCURSEL, 0, 0);
@@ -51,6 +43,11 @@ LRESULT Win32Platform::HandleListMessage(ListId list, HWND window, UINT message,
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       if (OnListKeyDown(list, window, message, wParam)) return 0;
+      break;
+    case WM_CHAR:
+      // Ctrl+F opens the search (its key-down went to Form1); its character
+      // is no letter for the list's own search by first letter.
+      if (wParam == 0x06) return 0;
       break;
     case WM_LBUTTONDOWN:
       OnListButtonDown(list, window, false);
@@ -94,13 +91,14 @@ bool Win32Platform::OnListKeyDown(ListId list, HWND window, UINT message, WPARAM
     if (other != nullptr) ::SetFocus(other);
     return true;
   }
+  bool listHandles = true;
   if (!Quiet()) {
     modifiersAtKeyDown_ = HeldModifiers(false);
-    events_->OnListKeyDown(list, static_cast<int>(key), ShiftMask());
+    listHandles = events_->OnListKeyDown(list, static_cast<int>(key), ShiftMask());
     modifiersAtKeyDown_ = 0;
   }
   // The handler may have ended the program.
-  return !::IsWindow(window);
+  return !listHandles || !::IsWindow(window);
 }
 
 void Win32Platform::OnListButtonDown(ListId list, HWND window, bool doubleClick) {

@@ -183,6 +183,13 @@ void Win32Platform::SetMenuChecked(MenuItemId item, bool checked) {
   menus_.SetChecked(item, checked);
 }
 
+void Win32Platform::SetMenuCaption(MenuItemId item, const std::string& caption) {
+  QuietScope quiet(*this);
+  menus_.SetCaption(item, caption);
+  // A rebuilt menu of the bar is drawn anew.
+  if (window_ != nullptr) ::DrawMenuBar(window_);
+}
+
 // The bar is taken off the window while all its menus are hidden, so the
 // window has no menu bar at all, and put back when one is shown again.
 void Win32Platform::AttachMenuBar() {

@@ -10,7 +10,7 @@ namespace {
 constexpr MenuItemId kBar = -1;
 
 // '&' marks a mnemonic in a menu caption; the table's captions are literal.
-std::wstring MenuCaption(const char* caption) {
+std::wstring MenuCaption(const std::string& caption) {
   std::wstring result;
   for (wchar_t c : Widen(caption)) {
     if (c == L'&') result += L'&';
@@ -43,6 +43,7 @@ void MenuTree::Build(std::span<const MenuEntry> table) {
   for (size_t i = 0; i < table.size(); ++i) {
     items_[i].visible = table[i].visible;
     items_[i].checked = table[i].checked;
+    items_[i].caption = table[i].caption;
   }
   for (const MenuEntry& entry : table) {
     if (entry.parent != kBar && items_[entry.parent].popup == nullptr) {
@@ -105,6 +106,14 @@ void MenuTree::SetChecked(MenuItemId item, bool checked) {
   }
 }
 
+void MenuTree::SetCaption(MenuItemId item, const std::string& caption) {
+  if (!Valid(item) || items_[item].caption == caption) return;
+  items_[item].caption = caption;
+  if (items_[item].visible && !(table_[item].parent == kBar && table_[item].popupOnly)) {
+    Rebuild(table_[item].parent);
+  }
+}
+
 bool MenuTree::Valid(MenuItemId item) const {
   return item >= 0 && static_cast<size_t>(item) < items_.size();
 }
@@ -132,7 +141,7 @@ void MenuTree::Append(HMENU menu, MenuItemId item) {
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     return;
   }
-  const std::wstring caption = MenuCaption(entry.caption);
+  const std::wstring caption = MenuCaption(items_[item].caption);
   if (items_[item].popup != nullptr) {
     ::AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(items_[item].popup),
                   caption.c_str());

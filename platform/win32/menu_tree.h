@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -43,12 +44,15 @@ class MenuTree {
   // Rebuilds the menu that holds the item when its visibility changes.
   void SetVisible(MenuItemId item, bool visible);
   void SetChecked(MenuItemId item, bool checked);
+  // Rebuilds the menu that holds the item when it is shown.
+  void SetCaption(MenuItemId item, const std::string& caption);
 
  private:
   struct Item {
     HMENU popup = nullptr;  // when the item has children
     bool visible = true;
     bool checked = false;
+    std::string caption;  // the table's until the program sets another
   };
   bool Valid(MenuItemId item) const;
   void Rebuild(MenuItemId parent);

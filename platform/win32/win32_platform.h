@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/win32/hot_key_registration.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/menu_tree.h"
 #include "platform/win32/unique.h"
@@ -69,6 +70,7 @@ class Win32Platform final : public Platform {
   void SetMenuVisible(MenuItemId item, bool visible) override;
   bool MenuChecked(MenuItemId item) const override;
   void SetMenuChecked(MenuItemId item, bool checked) override;
+  void SetMenuCaption(MenuItemId item, const std::string& caption) override;
 
   // dialogs (dialogs.cpp)
   int MsgBox(const std::string& text, int flags, const std::string& caption) override;
@@ -77,8 +79,23 @@ class Win32Platform final : public Platform {
                                       float top) override;
   std::optional<MenuItemId> PopupMenu(MenuItemId popup) override;
 
+  // the call-up key and the search (keyboard_additions.cpp)
+  void CallUpKeyDialog(
+      const CallUpKeyDialogTexts& texts, const std::optional<KeyCombination>& current,
+      const std::function<bool(const std::optional<KeyCombination>&)>& confirm) override;
+  std::optional<SearchChoice> SearchWindow(const std::string& caption,
+                                           SearchSource& source) override;
+  bool OffersCallUpKey() const override { return true; }
+  bool OffersSearch() const override { return true; }
+  bool RegisterCallUpKey(const KeyCombination& key) override;
+  void UnregisterCallUpKey() override;
+  ListId FocusedList() const override;
+  void FocusList(ListId list) override;
+  void BringToFront() override;
+
   // desktop, clipboard, keyboard (desktop.cpp, clipboard.cpp)
   std::vector<TopLevelWindow> TopLevelWindows() const override;
+  WindowHandle ActiveWindow() const override;
   bool ActivateWindow(WindowHandle window) override;
   void Beep() override;
   bool ClearClipboard() override;
@@ -143,7 +160,10 @@ class Win32Platform final : public Platform {
   void OnDpiChanged(UINT dpi, const RECT& suggested);
   void OnActivate(WPARAM wParam);
   void OnSetFocus();
+  // The list that OnSetFocus gives the focus to.
+  HWND FocusOnActivation() const;
   void OnDestroy();
+  void OnHotKey(WPARAM id);
   void AttachMenuBar();
 #ifdef PELORIN_PROBE
   // probe/probe.cpp, test builds only: answers the scenario runner's questions
@@ -151,6 +171,7 @@ class Win32Platform final : public Platform {
   LRESULT AnswerProbe(WPARAM wParam, LPARAM lParam);
   LRESULT ProbeMenuItem(MenuItemId item, bool checkMark) const;
   LRESULT ProbeBarItemRect(MenuItemId item) const;
+  LRESULT ProbeMenuCaption(MenuItemId item, HWND replyTo) const;
   std::wstring ToolTipText() const;
   LRESULT DescribePopupForProbe(HWND popupWindow, HWND replyTo);
 #endif
@@ -186,6 +207,9 @@ class Win32Platform final : public Platform {
   std::array<HWND, 3> lists_{};
   std::array<ClickGesture, 3> gestures_{};
   UniqueWindow toolTip_;
+  // The call-up key; the first of its two hot-key IDs is kCallUpKeyId.
+  static constexpr int kCallUpKeyId = 1;
+  HotKeyRegistration callUpKey_;
   UniqueFont font_;
   MenuTree menus_;
   WindowEvents* events_ = nullptr;

@@ -66,6 +66,9 @@ LRESULT Win32Platform::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
       OnDestroy();
       return 0;
+    case WM_HOTKEY:
+      OnHotKey(wParam);
+      return 0;
     default:
       break;
   }
@@ -143,16 +146,21 @@ void Win32Platform::OnActivate(WPARAM wParam) {
   if (focus != nullptr && ::IsChild(window_, focus)) lastFocus_ = focus;
 }
 
-void Win32Platform::OnSetFocus() {
+HWND Win32Platform::FocusOnActivation() const {
   HWND target = lastFocus_;
   if (target == nullptr || !::IsWindowVisible(target)) target = ListWindow(ListId::List2);
-  if (target != nullptr) ::SetFocus(target);
+  return target;
+}
+
+void Win32Platform::OnSetFocus() {
+  if (HWND target = FocusOnActivation()) ::SetFocus(target);
 }
 
 void Win32Platform::OnDestroy() {
   // The menus belong to the MenuTree, not to the window.
   ::SetMenu(window_, nullptr);
   toolTip_.reset();
+  callUpKey_ = HotKeyRegistration();
   quitPosted_ = true;
   ::PostQuitMessage(0);
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Static analysis of the portable core: clang-tidy with the checked-in
-# .clang-tidy and cppcheck with .cppcheck-suppressions, on app, store,
+# .clang-tidy and cppcheck with .cppcheck-suppressions, on app, store, search,
 # categories, kaomoji, paste, help and platform/*.cpp (not win32, not sim).
 # Any finding fails the step.
 set -euo pipefail
@@ -20,7 +20,7 @@ fi
 # clang-tidy takes the compile flags from a configured (not built) tree.
 build=build/analysis
 cmake -S . -B "$build" >/dev/null
-files=(app/*.cpp store/*.cpp categories/*.cpp kaomoji/*.cpp paste/*.cpp help/*.cpp platform/*.cpp)
+files=(app/*.cpp store/*.cpp categories/*.cpp kaomoji/*.cpp paste/*.cpp help/*.cpp search/*.cpp platform/*.cpp)
 passed=0
 failed=0
 

@@ -19,10 +19,15 @@ add_executable(pelorin-wine-scenario
   ${PROJECT_SOURCE_DIR}/platform/sim/scenario_quote.cpp
   ${PROJECT_SOURCE_DIR}/platform/sim/dialog_answer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/desktop.cpp)
-target_link_libraries(pelorin-wine-scenario PRIVATE pelorin_core comctl32)
+target_link_libraries(pelorin-wine-scenario PRIVATE pelorin_core comctl32 version)
 target_link_options(pelorin-wine-scenario PRIVATE ${PELORIN_STATIC_LINK} -mconsole)
 
 # Stands in for the browser and the help viewer, so that expect opened is
 # checked on the real program (run-wine-scenarios.sh registers it).
 add_executable(pelorin-open-recorder ${CMAKE_CURRENT_LIST_DIR}/open_recorder/open_recorder.cpp)
 target_link_options(pelorin-open-recorder PRIVATE ${PELORIN_STATIC_LINK} -mwindows)
+
+# Another program that holds a key combination system-wide (hold KEYS).
+add_executable(pelorin-hotkey-holder ${CMAKE_CURRENT_LIST_DIR}/hotkey_holder/hotkey_holder.cpp)
+target_link_options(pelorin-hotkey-holder PRIVATE ${PELORIN_STATIC_LINK} -mwindows)
+add_dependencies(pelorin-wine-scenario pelorin-hotkey-holder)

@@ -10,10 +10,10 @@
 #   bash tests/e2e/check-release-zip.sh [Pelorin-x.y.z-win64.zip]
 #
 # Without an argument, scripts/package.sh builds the zip first. The lists
-# are read by a small Windows program built here on the end-to-end driver's
-# PelorinApp (tests/e2e/pelorin_app.cpp). PELORIN_RELEASE_CHECK_WORK
-# (default build/release-check) holds the work; its wine prefix is kept for
-# the next run.
+# are read by a small Windows program built here on the Windows scenario
+# runner's Program (tests/e2e/wine_scenario/program.h).
+# PELORIN_RELEASE_CHECK_WORK (default build/release-check) holds the work;
+# its wine prefix is kept for the next run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
@@ -56,7 +56,8 @@ done
 rm -rf "$work/as-unpacked"
 cp -r "$app" "$work/as-unpacked"
 
-# The lister: PelorinApp and the real input of the end-to-end driver.
+# The lister: the Windows scenario runner's view of the program and its
+# real input.
 cat >"$work/release_lists.cpp" <<'CPP'
 // release-lists APP_FOLDER: starts APP_FOLDER\Pelorin.exe, prints its
 // category list and selection, clicks every category and prints the
@@ -64,50 +65,30 @@ cat >"$work/release_lists.cpp" <<'CPP'
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "tests/e2e/desktop.h"
-#include "tests/e2e/pelorin_app.h"
+#include "tests/e2e/wine_scenario/program.h"
 
 namespace {
-using namespace pelorin::e2e;
-
-// The text as UTF-8, unquoted: the kaomoji hold no line breaks or tabs.
-std::string Utf8(const std::wstring& text) {
-  const int size = static_cast<int>(text.size());
-  const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr,
-                                           nullptr);
-  std::string bytes(static_cast<size_t>(length > 0 ? length : 0), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
-  return bytes;
-}
-
-// A left click at a screen point: the cursor put there first (under wine the
-// pointer follows asynchronously), then the button through SendInput.
-bool ClickAt(POINT where) {
-  if (!::SetCursorPos(where.x, where.y)) return false;
-  WaitUntil([&] {
-    POINT now{};
-    return ::GetCursorPos(&now) && now.x == where.x && now.y == where.y;
-  }, 1000);
-  Pause(100);
-  INPUT buttons[2]{};
-  buttons[0].type = buttons[1].type = INPUT_MOUSE;
-  buttons[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  buttons[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  return ::SendInput(2, buttons, sizeof(INPUT)) == 2;
-}
+using namespace pelorin;
+using scenario::ListName;
 
 // Clicks a category (a lost click is tried again) and waits until it is
 // selected and the kaomoji list no longer shows `before`.
-bool ClickCategory(const PelorinApp& app, int index, const std::vector<std::wstring>& before) {
+bool ClickCategory(wine_scenario::Program& app, int index, const std::vector<std::string>& before) {
   for (int attempt = 0; attempt < 3; ++attempt) {
-    POINT where{};
-    if (!app.ItemCenter(List::Categories, index, &where) || !ClickAt(where)) return false;
-    if (WaitUntil([&] {
-          return app.Selected(List::Categories) == index && app.Texts(List::Kaomoji) != before;
+    app.ShowEntry(ListName::List3, index);
+    RECT item{};
+    if (!app.ItemRect(ListName::List3, index, &item) ||
+        !e2e::Click({(item.left + item.right) / 2, (item.top + item.bottom) / 2})) {
+      return false;
+    }
+    if (e2e::WaitUntil([&] {
+          return app.Selected(ListName::List3) == index && app.Texts(ListName::List2) != before;
         }, 3000)) {
-      Pause(300);
+      e2e::Pause(300);
       return true;
     }
   }
@@ -124,27 +105,30 @@ void Print(const std::string& line) {
 int wmain(int argc, wchar_t** argv) {
   if (argc != 2) return 2;
   ::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-  PelorinApp app(std::wstring(argv[1]) + L"\\Pelorin.exe");
+  const std::filesystem::path folder = argv[1];
+  wine_scenario::Program app;
   std::string error;
-  if (!app.Launch(&error) || !app.WaitForWindow(20000)) {
+  // Started from the folder above its own: it finds its files from its path.
+  if (!app.Launch((folder / L"Pelorin.exe").wstring(), folder.parent_path().wstring(), &error) ||
+      !e2e::WaitUntil([&] { return app.WindowShown(); }, 20000)) {
     Print("error Pelorin.exe shows no window " + error);
     return 1;
   }
-  Pause(500);
-  const std::vector<std::wstring> categories = app.Texts(List::Categories);
-  Print("selected\t" + std::to_string(app.Selected(List::Categories)));
-  for (const std::wstring& name : categories) Print("category\t" + Utf8(name));
-  std::vector<std::wstring> shown = app.Texts(List::Kaomoji);
-  for (const std::wstring& kaomoji : shown) Print("at start\t" + Utf8(kaomoji));
+  e2e::Pause(500);
+  const std::vector<std::string> categories = app.Texts(ListName::List3);
+  Print("selected\t" + std::to_string(app.Selected(ListName::List3)));
+  for (const std::string& name : categories) Print("category\t" + name);
+  std::vector<std::string> shown = app.Texts(ListName::List2);
+  for (const std::string& kaomoji : shown) Print("at start\t" + kaomoji);
   for (int i = 0; i < static_cast<int>(categories.size()); ++i) {
     // The first category is shown already: its click changes nothing.
-    if (!ClickCategory(app, i, i == 0 ? std::vector<std::wstring>{} : shown)) {
+    if (!ClickCategory(app, i, i == 0 ? std::vector<std::string>{} : shown)) {
       Print("error category " + std::to_string(i) + " cannot be clicked");
       return 1;
     }
-    shown = app.Texts(List::Kaomoji);
-    for (const std::wstring& kaomoji : shown) {
-      Print("kaomoji\t" + std::to_string(i) + "\t" + Utf8(kaomoji));
+    shown = app.Texts(ListName::List2);
+    for (const std::string& kaomoji : shown) {
+      Print("kaomoji\t" + std::to_string(i) + "\t" + kaomoji);
     }
   }
   // Back to the first category, so the close saves the state it started with.
@@ -153,20 +137,19 @@ int wmain(int argc, wchar_t** argv) {
     return 1;
   }
   ::PostMessageW(app.Window(), WM_CLOSE, 0, 0);
-  DWORD exitCode = 0;
-  if (!app.WaitForExit(15000, &exitCode)) {
+  if (!app.WaitForExit(15000)) {
     Print("error Pelorin.exe did not end after WM_CLOSE");
     return 1;
   }
-  Print("exit\t" + std::to_string(exitCode));
+  Print("exit\t" + std::to_string(app.ExitCode().value_or(99)));
   return 0;
 }
 CPP
 x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -municode -mconsole -static -static-libgcc \
   -static-libstdc++ -DUNICODE -D_UNICODE -DNOMINMAX -DWIN32_LEAN_AND_MEAN \
   -D_WIN32_WINNT=0x0A00 -DWINVER=0x0A00 -I "$root" \
-  "$work/release_lists.cpp" tests/e2e/desktop.cpp tests/e2e/pelorin_app.cpp \
-  -o "$work/release-lists.exe" -luser32 -lgdi32
+  "$work/release_lists.cpp" tests/e2e/desktop.cpp tests/e2e/wine_scenario/program.cpp \
+  platform/win32/wide.cpp -o "$work/release-lists.exe" -luser32 -lgdi32
 
 export WINEPREFIX=$work/wine WINEARCH=win64 WINEDEBUG=-all \
   WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8

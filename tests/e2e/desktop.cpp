@@ -1,12 +1,9 @@
 #include "tests/e2e/desktop.h"
 
-#include <cstdio>
 #include <initializer_list>
 
 namespace pelorin::e2e {
 namespace {
-
-constexpr DWORD kMessageTimeoutMs = 3000;
 
 bool Send(std::vector<INPUT> inputs) {
   const auto count = static_cast<UINT>(inputs.size());
@@ -56,7 +53,7 @@ bool Buttons(POINT where, std::initializer_list<DWORD> buttons) {
 
 }  // namespace
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs) {
   const DWORD start = ::GetTickCount();
   for (;;) {
     MSG message;
@@ -66,7 +63,7 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
     if (condition()) return true;
     if (::GetTickCount() - start >= timeoutMs) return false;
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, pollMs, QS_ALLINPUT);
   }
 }
 
@@ -124,7 +121,7 @@ bool Activate(HWND window) {
   return WaitUntil([&] { return ::GetForegroundWindow() == window; }, 2000);
 }
 
-LRESULT AskWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs) {
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs) {
   DWORD_PTR result = 0;
   if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs,
                              &result)) {
@@ -133,16 +130,16 @@ LRESULT AskWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD
   return static_cast<LRESULT>(result);
 }
 
-std::vector<std::wstring> ListBoxTexts(HWND box, DWORD timeoutMs) {
+std::vector<std::wstring> ListBoxTexts(HWND box) {
   std::vector<std::wstring> texts;
   if (box == nullptr) return texts;
-  const LRESULT count = AskWindow(box, LB_GETCOUNT, 0, 0, timeoutMs);
+  const LRESULT count = Ask(box, LB_GETCOUNT);
   for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT length = AskWindow(box, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0, timeoutMs);
+    const LRESULT length = Ask(box, LB_GETTEXTLEN, static_cast<WPARAM>(i));
     if (length == LB_ERR) break;
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied = AskWindow(box, LB_GETTEXT, static_cast<WPARAM>(i),
-                                     reinterpret_cast<LPARAM>(text.data()), timeoutMs);
+    const LRESULT copied =
+        Ask(box, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
     texts.push_back(text);
   }
@@ -150,16 +147,12 @@ std::vector<std::wstring> ListBoxTexts(HWND box, DWORD timeoutMs) {
 }
 
 std::wstring WindowText(HWND window) {
-  DWORD_PTR length = 0;
-  if (!::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
-                             &length)) {
-    return {};
-  }
-  std::wstring text(length + 1, L'\0');
-  DWORD_PTR copied = 0;
-  ::SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                        SMTO_ABORTIFHUNG, kMessageTimeoutMs, &copied);
-  text.resize(copied);
+  const LRESULT length = Ask(window, WM_GETTEXTLENGTH);
+  if (length == LB_ERR) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const LRESULT copied =
+      Ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
   return text;
 }
 
@@ -169,68 +162,25 @@ std::wstring ClassName(HWND window) {
   return std::wstring(name, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
-std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
+std::vector<HWND> TopLevelWindowsOf(DWORD processId, bool visibleOnly) {
   struct Search {
     DWORD processId;
+    bool visibleOnly;
     std::vector<HWND> found;
-  } search{processId, {}};
+  } search{processId, visibleOnly, {}};
   ::EnumWindows(
       [](HWND window, LPARAM data) -> BOOL {
         auto& s = *reinterpret_cast<Search*>(data);
         DWORD owner = 0;
         ::GetWindowThreadProcessId(window, &owner);
-        if (::IsWindowVisible(window) && (s.processId == 0 || owner == s.processId)) {
+        if ((!s.visibleOnly || ::IsWindowVisible(window)) &&
+            (s.processId == 0 || owner == s.processId)) {
           s.found.push_back(window);
         }
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
-}
-
-HWND FindTopLevel(DWORD processId, const std::wstring& className, const std::wstring& title) {
-  for (HWND window : TopLevelWindowsOf(processId)) {
-    if (ClassName(window) == className && WindowText(window) == title) return window;
-  }
-  return nullptr;
-}
-
-std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className) {
-  struct Search {
-    std::wstring className;
-    std::vector<HWND> found;
-  } search{className, {}};
-  ::EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(data);
-        if (::CompareStringOrdinal(ClassName(window).c_str(), -1, s.className.c_str(), -1, TRUE) ==
-            CSTR_EQUAL) {
-          s.found.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-std::string Show(const std::wstring& text) {
-  std::wstring escaped;
-  for (wchar_t c : text) {
-    if (c == L'\r') {
-      escaped += L"\\r";
-    } else if (c == L'\n') {
-      escaped += L"\\n";
-    } else {
-      escaped += c;
-    }
-  }
-  const int size = static_cast<int>(escaped.size());
-  const int length =
-      ::WideCharToMultiByte(CP_UTF8, 0, escaped.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string result(static_cast<size_t>(length > 0 ? length : 0), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, escaped.data(), size, result.data(), length, nullptr, nullptr);
-  return "\"" + result + "\"";
 }
 
 }  // namespace pelorin::e2e

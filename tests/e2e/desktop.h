@@ -1,7 +1,8 @@
 #pragma once
-// What the end-to-end driver does on the desktop as a user would: real mouse
-// and keyboard input through SendInput, and waiting (with this thread's own
-// windows kept alive) until something has happened.
+// What a test program does on the desktop as a user would: real mouse and
+// keyboard input through SendInput, and waiting (with this thread's own
+// windows kept alive) until something has happened. Shared by the Windows
+// scenario runner and the Wine benchmarks.
 
 #include <windows.h>
 
@@ -11,8 +12,9 @@
 
 namespace pelorin::e2e {
 
-// Pumps this thread's messages until the condition holds or the time is up.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+// Pumps this thread's messages until the condition holds or the time is up,
+// trying it at least every pollMs (a timing wants 1).
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs = 10);
 // Pumps messages for a while.
 void Pause(DWORD ms);
 
@@ -35,10 +37,11 @@ bool Activate(HWND window);
 
 // A message sent with a timeout, as the answer of a hung window must not
 // stall the run; LB_ERR when no answer came.
-LRESULT AskWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs);
+LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+            DWORD timeoutMs = 5000);
 // The entries of another program's list box, each read with a timeout; none
 // when there is no box.
-std::vector<std::wstring> ListBoxTexts(HWND box, DWORD timeoutMs);
+std::vector<std::wstring> ListBoxTexts(HWND box);
 
 // For a window procedure of this program's own windows: the object the window
 // was created for (the last argument of CreateWindowExW), kept in the
@@ -56,12 +59,7 @@ Owner* CreatedFor(HWND window, UINT message, LPARAM lParam) {
 std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);
 
-// Visible top-level windows of a process (or of every process with pid 0).
-std::vector<HWND> TopLevelWindowsOf(DWORD processId);
-HWND FindTopLevel(DWORD processId, const std::wstring& className, const std::wstring& title);
-std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className);
-
-// Text as shown in a report: UTF-8, control characters escaped.
-std::string Show(const std::wstring& text);
+// Top-level windows of a process (or of every process with pid 0), top first.
+std::vector<HWND> TopLevelWindowsOf(DWORD processId, bool visibleOnly = true);
 
 }  // namespace pelorin::e2e

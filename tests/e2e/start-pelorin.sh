@@ -34,7 +34,7 @@ fi
 pelorin_make_prefix
 
 (cd "$APP" && exec wine "$APP/Pelorin.exe" >/dev/null 2>&1) &
-if ! rect="$(wine "$PELORIN_BUILD/pelorin-e2e.exe" --wait-for-window 60 2>/dev/null)"; then
+if ! rect="$(wine "$PELORIN_BUILD/pelorin-wine-scenario.exe" --wait-for-window 60 2>/dev/null)"; then
   echo "Pelorin did not show its window" >&2
   exit 1
 fi

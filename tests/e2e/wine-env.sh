@@ -1,5 +1,4 @@
-# Shared by run-wine-checks.sh, run-wine-scenarios.sh and start-pelorin.sh
-# (sourced, not run):
+# Shared by the scripts that run Windows programs under wine (sourced, not run):
 # packages, the ja_JP.UTF-8 locale, the MinGW-w64 build, a wine prefix with a
 # virtual desktop, and an X display of our own. Everything that is started is
 # recorded, and pelorin_stop_all stops exactly that.
@@ -30,7 +29,7 @@ pelorin_install() {
 
 pelorin_install_wine() {
   pelorin_install wine wine64 g++-mingw-w64-x86-64-posix xvfb xauth fonts-vlgothic fonts-wine \
-    locales cmake ninja-build g++ libx11-dev "$@"
+    locales cmake ninja-build g++ "$@"
 }
 
 # wine needs the locale for code page 932 and Japanese file names.
@@ -43,11 +42,11 @@ pelorin_ensure_locale() {
   $sudo locale-gen >/dev/null
 }
 
-# Pelorin.exe and the end-to-end driver (or the targets named), cross-compiled
-# into $PELORIN_BUILD.
+# Pelorin.exe and the Windows scenario runner (or the targets named),
+# cross-compiled into $PELORIN_BUILD.
 pelorin_build_windows() {
   local targets=("$@")
-  [ ${#targets[@]} -gt 0 ] || targets=(Pelorin pelorin-e2e)
+  [ ${#targets[@]} -gt 0 ] || targets=(Pelorin pelorin-wine-scenario)
   if [ ! -f "$PELORIN_BUILD/CMakeCache.txt" ]; then
     cmake -S "$PELORIN_ROOT" -B "$PELORIN_BUILD" -G Ninja \
       -DCMAKE_TOOLCHAIN_FILE="$PELORIN_ROOT/cmake/mingw-w64-x86_64.cmake" \

@@ -2,7 +2,7 @@
 // key, value) and then any bytes as the file. Parse, set that value, write,
 // parse again: the value reads back exactly and every other value stays as
 // it was; removing it changes no other value either. The index of the bytes
-// (store::ProfileIndex) agrees with the parsed document. The same change
+// (store::ProfileIndex) agrees with the index of the parsed document written again. The same change
 // through store::SettingsFile (UTF-8 names, the file in any encoding) reads
 // back too.
 #include <cstddef>
@@ -15,6 +15,7 @@
 
 #include "store/profile_document.h"
 #include "store/profile_index.h"
+#include "store/profile_syntax.h"
 #include "store/settings_file.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/fuzz/memory_file_system.h"
@@ -31,12 +32,6 @@ struct Candidates {
   std::vector<std::string> sections;
   std::vector<std::string> keys;
 };
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
 
 void AddUnique(std::vector<std::string>& names, std::string_view name, std::size_t limit) {
   if (names.size() >= limit) return;
@@ -58,11 +53,11 @@ Candidates CandidatesOf(std::string_view bytes) {
     if (std::size_t equals = line.find('='); equals != line.npos) {
       AddUnique(found.keys, line.substr(0, equals), kMaxKeys);
     }
-    std::string_view trimmed = TrimBlanks(line);
+    std::string_view trimmed = store::TrimBlanks(line);
     if (!trimmed.empty() && trimmed.front() == '[') {
       for (std::size_t close = trimmed.find(']'); close != trimmed.npos;
            close = trimmed.find(']', close + 1)) {
-        AddUnique(found.sections, TrimBlanks(trimmed.substr(1, close - 1)), kMaxSections);
+        AddUnique(found.sections, store::TrimBlanks(trimmed.substr(1, close - 1)), kMaxSections);
       }
     }
     start = end + 1;
@@ -72,10 +67,18 @@ Candidates CandidatesOf(std::string_view bytes) {
 
 using Values = std::vector<std::optional<std::string>>;
 
+// A value of the document as the program reads it back: its written text, indexed.
+std::optional<std::string> ValueIn(const store::ProfileIndex& index, std::string_view section,
+                                   std::string_view key) {
+  const std::optional<std::string_view> value = index.Get(section, key);
+  return value ? std::optional<std::string>(*value) : std::nullopt;
+}
+
 Values ValuesOf(const ProfileDocument& document, const Candidates& names) {
+  const store::ProfileIndex index(document.Serialize());
   Values values;
   for (const std::string& section : names.sections) {
-    for (const std::string& key : names.keys) values.push_back(document.Get(section, key));
+    for (const std::string& key : names.keys) values.push_back(ValueIn(index, section, key));
   }
   return values;
 }
@@ -83,18 +86,19 @@ Values ValuesOf(const ProfileDocument& document, const Candidates& names) {
 // Every candidate except the changed key reads as before.
 void CheckOthersUnchanged(const ProfileDocument& document, const Candidates& names,
                           const Values& before, std::string_view section, std::string_view key) {
+  const store::ProfileIndex index(document.Serialize());
   std::size_t i = 0;
   for (const std::string& s : names.sections) {
     for (const std::string& k : names.keys) {
       const bool changed = store::EqualsIgnoringAsciiCase(s, section) &&
                            store::EqualsIgnoringAsciiCase(k, key);
-      if (!changed) PELORIN_FUZZ_CHECK(document.Get(s, k) == before[i]);
+      if (!changed) PELORIN_FUZZ_CHECK(ValueIn(index, s, k) == before[i]);
       ++i;
     }
   }
 }
 
-// The index finds what the parsed document holds.
+// The index of the file as it stands finds what the parsed and rewritten document holds.
 void CheckIndex(std::string_view file, const Candidates& names, const Values& parsed) {
   const store::ProfileIndex index{std::string(file)};
   std::size_t i = 0;
@@ -124,7 +128,8 @@ void CheckProfileDocument(std::string_view file, std::string_view section, std::
 
   document.Set(section, key, value);
   ProfileDocument written = ProfileDocument::Parse(document.Serialize());
-  PELORIN_FUZZ_CHECK(written.Get(section, key) == std::optional<std::string>(value));
+  PELORIN_FUZZ_CHECK(ValueIn(store::ProfileIndex(written.Serialize()), section, key) ==
+                     std::optional<std::string>(value));
   CheckOthersUnchanged(written, names, before, section, key);
   CheckIndex(written.Serialize(), names, ValuesOf(written, names));
 

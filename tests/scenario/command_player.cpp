@@ -1,5 +1,7 @@
 #include "tests/scenario/command_player.h"
 
+#include "app/key_names.h"
+
 #include "tests/scenario/folder_setup.h"
 #include "tests/scenario/menu_item_names.h"
 #include "tests/scenario/window_expectations.h"
@@ -43,7 +45,9 @@ StepResult CommandPlayer::Dispatch(const Command& command) {
       return Restart();
     case K::AnswerInput:
     case K::AnswerMsgBox:
-    case K::AnswerPopup: {
+    case K::AnswerPopup:
+    case K::AnswerSearch:
+    case K::AnswerHotKey: {
       StepResult failure;
       const std::optional<Answer> answer = AnswerOf(command, failure);
       return answer ? QueueAnswer(*answer) : failure;
@@ -75,6 +79,14 @@ StepResult CommandPlayer::RunSetup(const Command& command) {
     }
     case K::Fail:
       return SetFault(command);
+    case K::Hold: {
+      const std::optional<platform::KeyCombination> key = app::ParseKeyName(command.args[0].text);
+      if (!key || app::FormatKeyName(*key) != command.args[0].text) {
+        return Expected("a key as the menu caption writes it (Ctrl+Alt+J)",
+                        Quoted(command.args[0].text));
+      }
+      return HoldKey(*key, command);
+    }
     default:
       break;
   }
@@ -109,6 +121,8 @@ StepResult CommandPlayer::RunAction(const Command& command) {
       return ChangeState(platform::WindowState::Minimized);
     case K::Maximize:
       return ChangeState(platform::WindowState::Maximized);
+    case K::CallUpKey:
+      return PressCallUpKey(command);
     default:
       break;
   }
@@ -136,6 +150,10 @@ StepResult CommandPlayer::RunExpectation(const Command& command) {
       return CheckPopup(Dialogs(), command);
     case K::ExpectNoDialog:
       return CheckNoDialog(Dialogs());
+    case K::ExpectSearch:
+      return CheckSearch(Dialogs(), command);
+    case K::ExpectCallUpKeyDialog:
+      return CheckCallUpKeyDialog(Dialogs());
     case K::ExpectPasted:
       return CheckPasted(Pastes(), command);
     case K::ExpectNoPaste:
@@ -184,6 +202,15 @@ StepResult CommandPlayer::RunWindowExpectation(const Command& command) {
       const std::optional<std::string> tip = ToolTip(why);
       return CheckTooltip(command, tip, why);
     }
+    case K::ExpectCaption: {
+      StepResult failure;
+      const std::optional<app::MenuItem> item = NamedMenuItem(command.args[0].text, failure);
+      if (!item) return failure;
+      const std::optional<std::string> caption = MenuCaption(*item, why);
+      return CheckCaption(command, caption, why);
+    }
+    case K::ExpectFocus:
+      return CheckFocus(command, KeyboardFocus(why), why);
     default:
       break;
   }

@@ -55,6 +55,8 @@ class CommandPlayer {
   virtual StepResult SetWindows(const std::vector<std::string>& titles) = 0;
   virtual StepResult SetFault(const Command& command) { return SimulationOnly(command); }
   virtual StepResult Heal(const Command& command) { return SimulationOnly(command); }
+  // hold KEYS: another program holds the key combination from now on.
+  virtual StepResult HoldKey(const platform::KeyCombination& key, const Command& command) = 0;
 
   // the program's life and the answers for its dialogs
   virtual StepResult Start() = 0;
@@ -75,6 +77,7 @@ class CommandPlayer {
   virtual StepResult Resize(double width, double height) = 0;
   virtual StepResult Move(double left, double top) = 0;
   virtual StepResult ChangeState(platform::WindowState state) = 0;
+  virtual StepResult PressCallUpKey(const Command& command) = 0;
 
   // what the window shows, for the shared checks; each is read only with the
   // program there
@@ -89,6 +92,9 @@ class CommandPlayer {
   virtual std::optional<std::string> ToolTip(std::string& why) = 0;
   virtual std::string ActiveTitle() = 0;
   virtual std::optional<std::string> ClipboardText() = 0;
+  // nullopt when it cannot be told (why)
+  virtual std::optional<std::string> MenuCaption(app::MenuItem item, std::string& why) = 0;
+  virtual std::optional<ListName> KeyboardFocus(std::string& why) = 0;
 
   // expectations each runner checks its own way
   virtual StepResult ExpectGeometry(const Command& command) = 0;

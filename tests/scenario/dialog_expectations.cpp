@@ -20,6 +20,10 @@ const char* NoneOf(DialogKind kind) {
       return "no message box";
     case DialogKind::InputBox:
       return "no input box";
+    case DialogKind::Search:
+      return "no search window";
+    case DialogKind::CallUpKey:
+      return "no call-up key dialog";
     case DialogKind::Popup:
       break;
   }
@@ -75,6 +79,46 @@ StepResult CheckPopup(DialogLog& log, const Command& command) {
     same = Matches(command.args[i], shown.items[i]);
   }
   if (!same) return Expected(what, shown.described);
+  log.Take(*oldest);
+  return Pass();
+}
+
+StepResult CheckSearch(DialogLog& log, const Command& command) {
+  const std::string& text = command.args[0].text;
+  std::vector<std::string> wanted;
+  std::string what = "search window showing for " + Quoted(text) + ":";
+  for (std::size_t i = 1; i < command.args.size(); ++i) {
+    if (command.args[i].Is("empty")) break;
+    wanted.push_back(command.args[i].text);
+  }
+  if (wanted.empty()) what += " nothing";
+  for (const std::string& word : wanted) what += " " + Quoted(word);
+  const std::optional<std::size_t> oldest = OldestOf(log, DialogKind::Search);
+  if (!oldest) return Expected(what, NoneOf(DialogKind::Search));
+  const ShownDialog shown = log.At(*oldest);
+  for (const SearchStep& step : shown.searched) {
+    if (step.text != text) continue;
+    if (step.results != wanted) {
+      std::string found = "for " + Quoted(text) + ":";
+      if (step.results.empty()) found += " nothing";
+      for (const std::string& word : step.results) found += " " + Quoted(word);
+      return Expected(what, found);
+    }
+    log.Take(*oldest);
+    return Pass();
+  }
+  return Expected(what, "no such text typed into the " + shown.described);
+}
+
+StepResult CheckCallUpKeyDialog(DialogLog& log) {
+  // The dialog's own texts, whichever runner saw it.
+  const std::string what = "call-up key dialog \"Pelorinを呼び出すキーを押して下さい\" \"呼び出しキー\"";
+  const std::optional<std::size_t> oldest = OldestOf(log, DialogKind::CallUpKey);
+  if (!oldest) return Expected(what, NoneOf(DialogKind::CallUpKey));
+  const ShownDialog shown = log.At(*oldest);
+  if (shown.text != "Pelorinを呼び出すキーを押して下さい" || shown.caption != "呼び出しキー") {
+    return Expected(what, shown.described);
+  }
   log.Take(*oldest);
   return Pass();
 }

@@ -14,7 +14,13 @@
 
 namespace pelorin::scenario {
 
-enum class DialogKind { MsgBox, InputBox, Popup };
+enum class DialogKind { MsgBox, InputBox, Popup, Search, CallUpKey };
+
+// What a search window showed once a text stood in its field.
+struct SearchStep {
+  std::string text;
+  std::vector<std::string> results;  // kaomoji, category, kaomoji, category ...
+};
 
 // One logged dialog as the expectations compare it.
 struct ShownDialog {
@@ -24,6 +30,7 @@ struct ShownDialog {
   int flags = 0;        // message box: as MsgBox takes them
   std::string defaultText;
   std::vector<std::string> items;  // popup: captions of the visible items, "-" separators
+  std::vector<SearchStep> searched;  // search window: every text its field held
   std::string described;           // "message box "..." "Pelorin" 0", for failures
 };
 
@@ -43,6 +50,9 @@ class DialogLog {
 StepResult CheckMsgBox(DialogLog& log, const Command& command);
 StepResult CheckInputBox(DialogLog& log, const Command& command);
 StepResult CheckPopup(DialogLog& log, const Command& command);
+// expect search: the oldest unchecked search window, at the text given.
+StepResult CheckSearch(DialogLog& log, const Command& command);
+StepResult CheckCallUpKeyDialog(DialogLog& log);
 StepResult CheckNoDialog(const DialogLog& log);
 
 }  // namespace pelorin::scenario

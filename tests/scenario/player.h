@@ -41,6 +41,7 @@ class Player : public CommandPlayer {
   StepResult SetWindows(const std::vector<std::string>& titles) override;
   StepResult SetFault(const Command& command) override;
   StepResult Heal(const Command& command) override;
+  StepResult HoldKey(const platform::KeyCombination& key, const Command& command) override;
 
   // program life and answers (player_life.cpp)
   StepResult Start() override;
@@ -60,6 +61,7 @@ class Player : public CommandPlayer {
   StepResult Resize(double width, double height) override;
   StepResult Move(double left, double top) override;
   StepResult ChangeState(platform::WindowState state) override;
+  StepResult PressCallUpKey(const Command& command) override;
 
   // the window as the checks read it (player_expect_window.cpp)
   bool Started() const override { return form_ != nullptr; }
@@ -72,6 +74,8 @@ class Player : public CommandPlayer {
   std::optional<std::string> ToolTip(std::string& why) override;
   std::string ActiveTitle() override { return sim_.ActiveTitle(); }
   std::optional<std::string> ClipboardText() override { return sim_.Clipboard(); }
+  std::optional<std::string> MenuCaption(app::MenuItem item, std::string& why) override;
+  std::optional<ListName> KeyboardFocus(std::string& why) override;
   StepResult ExpectGeometry(const Command& command) override;
   StepResult ExpectListRect(const Command& command) override;
   StepResult ExpectValue(const Command& command) override;

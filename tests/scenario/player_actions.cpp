@@ -21,6 +21,8 @@ StepResult Player::ClickMenu(app::MenuItem item, bool openOnly) {
 
 StepResult Player::Activate(const std::string& title) { return Done(sim_.Activate(title)); }
 
+StepResult Player::PressCallUpKey(const Command&) { return Done(sim_.PressCallUpKey()); }
+
 StepResult Player::Resize(double width, double height) {
   return Done(sim_.Resize(static_cast<float>(width), static_cast<float>(height)));
 }

@@ -25,6 +25,14 @@ std::optional<bool> Player::MenuMark(app::MenuItem item, bool visibility, std::s
 
 std::optional<std::string> Player::ToolTip(std::string&) { return sim_.ToolTip(); }
 
+std::optional<std::string> Player::MenuCaption(app::MenuItem item, std::string&) {
+  return sim_.Menus().Caption(item);
+}
+
+std::optional<ListName> Player::KeyboardFocus(std::string&) {
+  return static_cast<ListName>(sim_.FocusedList());
+}
+
 StepResult Player::ExpectGeometry(const Command& command) {
   platform::Rect rect = sim_.WindowRect();
   const std::vector<Arg>& args = command.args;

@@ -43,6 +43,9 @@ StepResult Player::QueueAnswer(const Answer& answer) {
   queued.kind = answer.kind;
   queued.text = answer.text;
   queued.item = answer.item;
+  queued.result = answer.result;
+  queued.shift = answer.shift;
+  queued.key = answer.key;
   queued.tag = answer.line;
   sim_.QueueAnswer(queued);
   return Pass();

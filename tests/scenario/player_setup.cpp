@@ -36,6 +36,11 @@ StepResult Player::SetFault(const Command& command) {
   return Pass();
 }
 
+StepResult Player::HoldKey(const platform::KeyCombination& key, const Command&) {
+  sim_.HoldKey(key);
+  return Pass();
+}
+
 StepResult Player::Heal(const Command&) {
   sim_.Faults().Heal();
   return Pass();

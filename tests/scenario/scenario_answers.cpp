@@ -1,5 +1,6 @@
 #include "tests/scenario/scenario_answers.h"
 
+#include "app/key_names.h"
 #include "tests/scenario/menu_item_names.h"
 
 namespace pelorin::scenario {
@@ -18,6 +19,25 @@ std::optional<Answer> AnswerOf(const Command& command, StepResult& failure) {
     case CommandKind::AnswerMsgBox:
       answer.kind = arg.Is("ok") ? AnswerKind::MsgBoxOk : AnswerKind::MsgBoxCancel;
       break;
+    case CommandKind::AnswerSearch:
+      answer.kind =
+          command.args[1].Is("cancel") ? AnswerKind::SearchCancel : AnswerKind::SearchChoose;
+      answer.result = command.args[1].Integer();
+      answer.shift = command.args.size() > 2;
+      break;
+    case CommandKind::AnswerHotKey: {
+      answer.kind = arg.Is("cancel") ? AnswerKind::CallUpKeyCancel
+                    : arg.Is("none") ? AnswerKind::CallUpKeyNone
+                                     : AnswerKind::CallUpKeyOk;
+      if (answer.kind != AnswerKind::CallUpKeyOk) break;
+      const std::optional<platform::KeyCombination> key = app::ParseKeyName(arg.text);
+      if (!key || app::FormatKeyName(*key) != arg.text) {
+        failure = Expected("a key as the menu caption writes it (Ctrl+Alt+J)", Quoted(arg.text));
+        return std::nullopt;
+      }
+      answer.key = *key;
+      break;
+    }
     default:
       answer.kind = arg.Is("dismiss") ? AnswerKind::PopupDismiss : AnswerKind::PopupItem;
       if (answer.kind == AnswerKind::PopupItem) {
@@ -30,7 +50,9 @@ std::optional<Answer> AnswerOf(const Command& command, StepResult& failure) {
   return answer;
 }
 
-std::string Describe(const Answer& answer) { return sim::DescribeAnswer(answer.kind, answer.text); }
+std::string Describe(const Answer& answer) {
+  return sim::DescribeAnswer(answer.kind, answer.text, answer.result, answer.shift);
+}
 
 bool Fits(const Answer& answer, DialogKind dialog) {
   switch (dialog) {
@@ -38,6 +60,10 @@ bool Fits(const Answer& answer, DialogKind dialog) {
       return answer.kind == AnswerKind::MsgBoxOk || answer.kind == AnswerKind::MsgBoxCancel;
     case DialogKind::InputBox:
       return answer.kind >= AnswerKind::InputText && answer.kind <= AnswerKind::InputCancel;
+    case DialogKind::Search:
+      return answer.kind == AnswerKind::SearchChoose || answer.kind == AnswerKind::SearchCancel;
+    case DialogKind::CallUpKey:
+      return answer.kind >= AnswerKind::CallUpKeyOk && answer.kind <= AnswerKind::CallUpKeyCancel;
     case DialogKind::Popup:
       break;
   }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/platform.h"
 #include "platform/sim/dialog_answer.h"
 #include "tests/scenario/dialog_expectations.h"
 #include "tests/scenario/scenario_parser.h"
@@ -19,11 +20,15 @@ struct Answer {
   AnswerKind kind = AnswerKind::MsgBoxOk;
   std::string text;  // typed text, or the item's name
   int item = -1;     // the menu table's index of the item
+  int result = 0;    // answer search: the result chosen
+  bool shift = false;  // answer search: Shift+Enter
+  platform::KeyCombination key;  // answer hotkey: the key entered
   int line = 0;      // the line of the answer command
 };
 
 // The answer an answer command queues; nullopt with the failure when the
-// popup answer names no menu item.
+// popup answer names no menu item, or the hotkey answer no key the call-up
+// key dialog takes.
 std::optional<Answer> AnswerOf(const Command& command, StepResult& failure);
 
 // "answer input "x"", "answer popup dismiss" and so on, for messages.

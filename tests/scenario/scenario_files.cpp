@@ -1,6 +1,8 @@
 #include "tests/scenario/scenario_files.h"
 
 #include <algorithm>
+#include <fstream>
+#include <set>
 
 #include "tests/scenario/folder_paths.h"
 
@@ -17,6 +19,32 @@ struct Tally {
   bool unparsed = false;
 };
 
+// The lines of the file whose text ends in "# fails".
+std::set<int> LinesMarkedToFail(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::set<int> marked;
+  int number = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.ends_with("# fails")) marked.insert(number);
+  }
+  return marked;
+}
+
+// A must-fail scenario's outcome: passed when it failed at its marked line.
+ScenarioOutcome MustHaveFailed(const Scenario& scenario, const ScenarioOutcome& outcome,
+                               const std::set<int>& marked) {
+  const int last = scenario.commands.empty() ? scenario.line : scenario.commands.back().line;
+  const auto mark = marked.lower_bound(scenario.line);
+  if (mark == marked.end() || *mark > last) return {false, scenario.line, "no line marked # fails"};
+  if (!outcome.passed && outcome.line == *mark) return {true, 0, ""};
+  const std::string found = outcome.passed ? "it passed"
+                                           : "it failed at line " + std::to_string(outcome.line) +
+                                                 ": " + outcome.message;
+  return {false, *mark, "expected a failure here, " + found};
+}
+
 void PlayFile(const fs::path& file, ScenarioPlayback& playback, const RunOptions& options,
               std::ostream& out, Tally& tally) {
   const std::string shown = Utf8Of(file);
@@ -28,15 +56,18 @@ void PlayFile(const fs::path& file, ScenarioPlayback& playback, const RunOptions
     tally.unparsed = true;
     return;
   }
+  const std::set<int> marked = options.mustFail ? LinesMarkedToFail(file) : std::set<int>{};
   for (const Scenario& scenario : parsed.scenarios) {
     const std::string name = shown + ":" + scenario.name;
     if (const std::optional<std::string> why = playback.WhyNotPlayed(scenario)) {
-      out << "SKIP " << name << ": " << *why << '\n' << std::flush;
-      ++tally.skipped;
+      // A scenario that must fail proves nothing unplayed.
+      out << (options.mustFail ? "FAIL " : "SKIP ") << name << ": " << *why << '\n' << std::flush;
+      ++(options.mustFail ? tally.failed : tally.skipped);
       continue;
     }
     if (options.verbose) out << "RUN " << name << '\n' << std::flush;
-    const ScenarioOutcome outcome = playback.Play(scenario, options.verbose ? &out : nullptr);
+    ScenarioOutcome outcome = playback.Play(scenario, options.verbose ? &out : nullptr);
+    if (options.mustFail) outcome = MustHaveFailed(scenario, outcome, marked);
     if (outcome.passed) {
       out << "PASS " << name << '\n';
       ++tally.passed;

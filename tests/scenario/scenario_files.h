@@ -18,6 +18,10 @@ namespace pelorin::scenario {
 
 struct RunOptions {
   bool verbose = false;  // print every command as it runs
+  // The runner's own proof: a scenario passes when it fails at its line
+  // marked "# fails" and nowhere before it, so a check that cannot fail
+  // shows up.
+  bool mustFail = false;
 };
 
 // The scenario files named: files as given, folders searched recursively for

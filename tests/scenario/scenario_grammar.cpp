@@ -30,6 +30,7 @@ constexpr Entry kCommands[] = {
     {"clipboard", K::Clipboard, "text"},
     {"windows", K::Windows, "text..."},
     {"fail", K::Fail, "write|rename|delete|read *|text"},
+    {"hold", K::Hold, "text"},
     {"heal", K::Heal, ""},
     {"start", K::Start, ""},
     {"close", K::Close, ""},
@@ -48,10 +49,13 @@ constexpr Entry kCommands[] = {
     {"move", K::Move, "num num"},
     {"minimize", K::Minimize, ""},
     {"maximize", K::Maximize, ""},
+    {"hotkey", K::CallUpKey, ""},
     {"restore", K::Restore, ""},
     {"answer input", K::AnswerInput, "ok|cancel|text"},
     {"answer msgbox", K::AnswerMsgBox, "ok|cancel"},
     {"answer popup", K::AnswerPopup, "dismiss|text"},
+    {"answer search", K::AnswerSearch, "text cancel|int [shift]"},
+    {"answer hotkey", K::AnswerHotKey, "cancel|none|text"},
     {"expect selected", K::ExpectSelected, "list int"},
     {"expect msgbox", K::ExpectMsgBox, "*|text *|text *|int"},
     {"expect inputbox", K::ExpectInputBox, "*|text *|text *|text [at *|num *|num]"},
@@ -78,6 +82,10 @@ constexpr Entry kCommands[] = {
     {"expect opened", K::ExpectOpened, "text"},
     {"expect value CurrentFile", K::ExpectCurrentFile, "text"},
     {"expect value LastShift", K::ExpectLastShift, "int"},
+    {"expect search", K::ExpectSearch, "text empty|text+"},
+    {"expect hotkeydialog", K::ExpectCallUpKeyDialog, ""},
+    {"expect caption", K::ExpectCaption, "text text"},
+    {"expect focus", K::ExpectFocus, "list"},
     // Last, so that every named expectation is tried first.
     {"expect", K::ExpectList, "list empty|text+"},
 };
@@ -280,6 +288,23 @@ std::string CheckListExpectation(const std::vector<Arg>& args) {
   return {};
 }
 
+// answer search: shift only with a result; expect search: 'empty' alone,
+// else the results as pairs of words.
+std::string CheckSearchArguments(CommandKind kind, const std::vector<Arg>& args) {
+  if (kind == K::AnswerSearch) {
+    if (args[1].Is("cancel") && args.size() > 2) return "'shift' goes with a result, not cancel";
+    if (!args[1].Is("cancel") && args[1].number < 0) return "a result is 0 or more";
+    return {};
+  }
+  bool empty = false;
+  for (std::size_t i = 1; i < args.size(); ++i) empty = empty || args[i].Is("empty");
+  if (empty && args.size() != 2) return "'empty' stands alone: quote it for the text";
+  if (!empty && (args.size() - 1) % 2 != 0) {
+    return "each result is two words, the kaomoji and its category";
+  }
+  return {};
+}
+
 }  // namespace
 
 bool IsReservedKeyword(const Word& word) { return !word.quoted && IsReserved(word.text); }
@@ -298,6 +323,9 @@ std::string MatchCommand(const std::vector<Word>& words, Command& command) {
     std::string why =
         MatchArguments(ParseSignature(entry.signature), words, nameLength, command.args);
     if (why.empty() && entry.kind == K::ExpectList) why = CheckListExpectation(command.args);
+    if (why.empty() && (entry.kind == K::AnswerSearch || entry.kind == K::ExpectSearch)) {
+      why = CheckSearchArguments(entry.kind, command.args);
+    }
     return why.empty() ? why : command.name + ": " + why;
   }
   return "unknown command '" + words.front().text + "'";

@@ -102,43 +102,6 @@ std::size_t ReadQuoted(std::string_view line, std::size_t pos, std::string& out,
 
 }  // namespace
 
-std::string_view TrimSeparators(std::string_view text) {
-  while (!text.empty() && IsSeparator(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsSeparator(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-
-bool IsValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    auto lead = static_cast<std::uint8_t>(text[i]);
-    std::size_t length = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-    } else if (lead >= 0x80) {
-      return false;
-    } else {
-      ++i;
-      continue;
-    }
-    char32_t cp = lead & (0x7F >> length);
-    if (i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      auto next = static_cast<std::uint8_t>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kSmallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += length;
-  }
-  return true;
-}
 
 LexResult SplitWords(std::string_view line) {
   LexResult result;

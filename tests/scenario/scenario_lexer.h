@@ -33,10 +33,4 @@ LexResult SplitWords(std::string_view line);
 // True for an ASCII space or tab, the only separators.
 inline bool IsSeparator(char c) { return c == ' ' || c == '\t'; }
 
-// The line without leading and trailing ASCII spaces and tabs.
-std::string_view TrimSeparators(std::string_view text);
-
-// True when the bytes are well-formed UTF-8 (no surrogates, no overlongs).
-bool IsValidUtf8(std::string_view text);
-
 }  // namespace pelorin::scenario

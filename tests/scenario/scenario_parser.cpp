@@ -3,24 +3,25 @@
 #include <fstream>
 #include <sstream>
 
+#include "store/profile_syntax.h"
+#include "store/unicode_text.h"
 #include "tests/scenario/scenario_grammar.h"
 #include "tests/scenario/scenario_lexer.h"
 
 namespace pelorin::scenario {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // Handles one line; returns the error, empty when the line is fine.
 std::string ParseLine(std::string_view line, int lineNumber, std::vector<Scenario>& scenarios) {
-  if (!IsValidUtf8(line)) return "the line is not valid UTF-8";
+  bool nonAscii = false;
+  if (!store::IsValidUtf8(line, &nonAscii)) return "the line is not valid UTF-8";
   LexResult lexed = SplitWords(line);
   if (!lexed.ok()) return lexed.error;
   if (lexed.words.empty()) return {};
   const Word& first = lexed.words.front();
   if (!first.quoted && first.text == "scenario") {
     // The name is the rest of the line as written, quotes and '#' included.
-    std::string_view name = TrimSeparators(line.substr(first.end));
+    std::string_view name = store::TrimBlanks(line.substr(first.end));
     if (name.empty()) return "scenario: missing the name";
     scenarios.push_back(Scenario{std::string(name), lineNumber, {}});
     return {};
@@ -30,7 +31,7 @@ std::string ParseLine(std::string_view line, int lineNumber, std::vector<Scenari
   if (!why.empty()) return why;
   if (scenarios.empty()) return "'" + command.name + "' before the first scenario line";
   command.line = lineNumber;
-  command.source = std::string(TrimSeparators(line));
+  command.source = std::string(store::TrimBlanks(line));
   scenarios.back().commands.push_back(std::move(command));
   return {};
 }
@@ -39,7 +40,7 @@ std::string ParseLine(std::string_view line, int lineNumber, std::vector<Scenari
 
 ParseResult ParseScenarios(std::string_view text) {
   ParseResult result;
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  if (text.starts_with(store::kUtf8Mark)) text.remove_prefix(store::kUtf8Mark.size());
   int lineNumber = 0;
   while (!text.empty()) {
     ++lineNumber;

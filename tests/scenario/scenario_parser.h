@@ -37,6 +37,13 @@
 //   expect clipboard             Keyword(empty) or Text
 //   expect value CurrentFile     Text
 //   expect value LastShift       Number(integer)
+//   hold KEYS                    Text
+//   answer search TEXT           Text, then Keyword(cancel) or Number(integer)
+//                                [Keyword(shift)] (shift only after a number)
+//   answer hotkey                Keyword(cancel|none) or Text
+//   expect search TEXT ...       Text, then Keyword(empty) alone or Text Text...
+//   expect caption ITEM TEXT     Text Text
+//   expect focus LIST            List
 //   the rest                     no arguments
 
 #include <filesystem>
@@ -59,6 +66,7 @@ enum class CommandKind {
   Clipboard,
   Windows,
   Fail,
+  Hold,
   Heal,
   // program life
   Start,
@@ -79,11 +87,14 @@ enum class CommandKind {
   Move,
   Minimize,
   Maximize,
+  CallUpKey,
   Restore,
   // answers
   AnswerInput,
   AnswerMsgBox,
   AnswerPopup,
+  AnswerSearch,
+  AnswerHotKey,
   // expectations
   ExpectList,
   ExpectSelected,
@@ -112,6 +123,10 @@ enum class CommandKind {
   ExpectOpened,
   ExpectCurrentFile,
   ExpectLastShift,
+  ExpectSearch,
+  ExpectCallUpKeyDialog,
+  ExpectCaption,
+  ExpectFocus,  // the last expectation: players test the range
 };
 
 enum class ArgKind {

@@ -6,7 +6,7 @@ namespace pelorin::scenario {
 
 bool IsExpectation(CommandKind kind) {
   return kind == CommandKind::ExpectEnded || kind == CommandKind::ExpectRunning ||
-         (kind >= CommandKind::ExpectList && kind <= CommandKind::ExpectLastShift);
+         (kind >= CommandKind::ExpectList && kind <= CommandKind::ExpectFocus);
 }
 
 ScenarioOutcome PlayOn(const Scenario& scenario,

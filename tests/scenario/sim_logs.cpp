@@ -8,6 +8,10 @@ DialogKind SimDialogLog::KindAt(std::size_t index) const {
       return DialogKind::MsgBox;
     case sim::DialogKind::InputBox:
       return DialogKind::InputBox;
+    case sim::DialogKind::Search:
+      return DialogKind::Search;
+    case sim::DialogKind::CallUpKey:
+      return DialogKind::CallUpKey;
     case sim::DialogKind::Popup:
       break;
   }
@@ -16,8 +20,12 @@ DialogKind SimDialogLog::KindAt(std::size_t index) const {
 
 ShownDialog SimDialogLog::At(std::size_t index) const {
   const sim::DialogRecord& record = log_[index];
-  return {KindAt(index),      record.text,  record.caption,   record.flags,
-          record.defaultText, record.items, record.Describe()};
+  std::vector<SearchStep> searched;
+  for (const sim::SearchShown& step : record.searched) {
+    searched.push_back({step.text, step.results});
+  }
+  return {KindAt(index),      record.text,  record.caption,      record.flags,
+          record.defaultText, record.items, std::move(searched), record.Describe()};
 }
 
 bool SimDialogLog::PlacedAt(std::size_t index, const Arg& left, const Arg& top) const {

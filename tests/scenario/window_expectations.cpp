@@ -88,6 +88,22 @@ StepResult CheckTooltip(const Command& command, const std::optional<std::string>
   return Pass();
 }
 
+StepResult CheckCaption(const Command& command, const std::optional<std::string>& actual,
+                        const std::string& why) {
+  const std::string what = "caption of " + command.args[0].text + " " + Quoted(command.args[1].text);
+  if (!actual) return Expected(what, why);
+  if (*actual != command.args[1].text) return Expected(what, Quoted(*actual));
+  return Pass();
+}
+
+StepResult CheckFocus(const Command& command, const std::optional<ListName>& actual,
+                      const std::string& why) {
+  const std::string what = "the keyboard focus in " + NameOf(command.args[0].list);
+  if (!actual) return Expected(what, why);
+  if (*actual != command.args[0].list) return Expected(what, "it in " + NameOf(*actual));
+  return Pass();
+}
+
 StepResult CheckActive(const Command& command, const std::string& title) {
   if (title != command.args[0].text) {
     return Expected("active window " + Quoted(command.args[0].text), Quoted(title));

@@ -33,6 +33,12 @@ StepResult CheckState(const Command& command, platform::WindowState actual);
 // expect tooltip TEXT; nullopt when it cannot be read (why).
 StepResult CheckTooltip(const Command& command, const std::optional<std::string>& actual,
                         const std::string& why);
+// expect caption ITEM TEXT; nullopt when it cannot be read (why).
+StepResult CheckCaption(const Command& command, const std::optional<std::string>& actual,
+                        const std::string& why);
+// expect focus LIST; nullopt when no list has the focus (why).
+StepResult CheckFocus(const Command& command, const std::optional<ListName>& actual,
+                      const std::string& why);
 // expect active TITLE: the title of the active window ("" for none).
 StepResult CheckActive(const Command& command, const std::string& title);
 

@@ -55,21 +55,6 @@ TEST_F(SettingsFileTest, AMissingFileReadsAsNoValueAndTheFirstWriteCreatesIt) {
   EXPECT_EQ(settings_.Read("LIST", "LIST").value, "A,");
 }
 
-TEST_F(SettingsFileTest, StoresJapaneseAsCodePage932OnDisk) {
-  ASSERT_TRUE(settings_.Write("FILE", "顔文字", "顔文字.txt").ok);
-  EXPECT_EQ(Disk(), "[FILE]\r\n\x8A\xE7\x95\xB6\x8E\x9A=\x8A\xE7\x95\xB6\x8E\x9A.txt\r\n");
-  EXPECT_EQ(settings_.Read("FILE", "顔文字").value, "顔文字.txt");
-}
-
-TEST_F(SettingsFileTest, ReadsTheExampleFileWrittenByHand) {
-  TempFolder::Put(path_,
-                  "[LIST]\r\nLIST=A,B,\r\n[FILE]\r\nA=A.txt\r\nB=B.txt\r\n"
-                  "[DATA]\r\nSTATE=1,300,450,990,975,True,False\r\n");
-  EXPECT_EQ(settings_.Read("LIST", "LIST").value, "A,B,");
-  EXPECT_EQ(settings_.Read("FILE", "b").value, "B.txt");
-  EXPECT_EQ(settings_.Read("DATA", "STATE").value, "1,300,450,990,975,True,False");
-}
-
 TEST_F(SettingsFileTest, EveryReadReadsTheFileOnceAndEveryChangeReadsAndWritesOnce) {
   ASSERT_TRUE(settings_.Write("FILE", "A", "A.txt").ok);
   EXPECT_EQ(files_.reads, 1);
@@ -117,32 +102,6 @@ TEST_F(SettingsFileTest, AFileTurningUnreadableOrMissingAfterAReadIsReportedSo) 
   EXPECT_EQ(settings_.Read("LIST", "LIST").value, "A,");
 }
 
-TEST_F(SettingsFileTest, KeysDifferingInSpacesStayApart) {
-  ASSERT_TRUE(settings_.Write("FILE", "A", "A.txt").ok);
-  ASSERT_TRUE(settings_.Write("FILE", " A", " A.txt").ok);
-  ASSERT_TRUE(settings_.Write("FILE", "A ", "A .txt").ok);
-  EXPECT_EQ(settings_.Read("FILE", "A").value, "A.txt");
-  EXPECT_EQ(settings_.Read("FILE", " A").value, " A.txt");
-  EXPECT_EQ(settings_.Read("FILE", "A ").value, "A .txt");
-  ASSERT_TRUE(settings_.Write("FILE", " A", std::nullopt).ok);
-  EXPECT_EQ(settings_.Read("FILE", " A").value, std::nullopt);
-  EXPECT_EQ(settings_.Read("FILE", "A").value, "A.txt");
-}
-
-TEST_F(SettingsFileTest, ALongCategoryListReadsBackWhole) {
-  std::string list;
-  for (int i = 0; i < 40; ++i) list += "カテゴリ" + std::to_string(i) + ",";
-  ASSERT_GT(list.size(), 255u);
-  ASSERT_TRUE(settings_.Write("LIST", "LIST", list).ok);
-  EXPECT_EQ(settings_.Read("LIST", "LIST").value, list);
-}
-
-TEST_F(SettingsFileTest, RemovingAKeyKeepsTheOtherLines) {
-  TempFolder::Put(path_, "; mine\n[FILE]\nA=A.txt\nB=B.txt\n");
-  ASSERT_TRUE(settings_.Write("FILE", "A", std::nullopt).ok);
-  EXPECT_EQ(Disk(), "; mine\r\n[FILE]\r\nB=B.txt\r\n");
-}
-
 TEST_F(SettingsFileTest, RemovingFromAMissingFileCreatesNoFile) {
   EXPECT_TRUE(settings_.Write("LIST", "LIST", std::nullopt).ok);
   EXPECT_FALSE(std::filesystem::exists(TempFolder::Native(path_)));
@@ -187,15 +146,6 @@ TEST_F(SettingsFileTest, RefusesTextTheProfileSyntaxCannotHold) {
   EXPECT_EQ(files_.writes, 1);
 }
 
-TEST_F(SettingsFileTest, TextCodePage932CannotHoldMakesTheWholeFileUtf8UntilItIsGone) {
-  ASSERT_TRUE(settings_.Write("FILE", "A", "A.txt").ok);
-  ASSERT_TRUE(settings_.Write("FILE", "〜", "x.txt").ok);  // U+301C
-  EXPECT_EQ(Disk(), "\xEF\xBB\xBF[FILE]\r\nA=A.txt\r\n〜=x.txt\r\n");
-  EXPECT_EQ(settings_.Read("FILE", "〜").value, "x.txt");
-  ASSERT_TRUE(settings_.Write("FILE", "〜", std::nullopt).ok);
-  EXPECT_EQ(Disk(), "[FILE]\r\nA=A.txt\r\n");
-}
-
 TEST_F(SettingsFileTest, CodePage932BytesThatWouldReadAsUtf8AreWrittenAsUtf8WithTheMark) {
   // ﾃｩ is C3 A9 in code page 932, which is é in UTF-8.
   ASSERT_TRUE(settings_.Write("FILE", "ﾃｩ", "ﾃｩ.txt").ok);
@@ -233,12 +183,6 @@ TEST_F(SettingsFileTest, UnpairedSurrogatesAndOddLengthsInUtf16AreValidInNoEncod
     EXPECT_EQ(Disk(), bytes);
   }
   EXPECT_EQ(files_.writes, 0);
-}
-
-TEST_F(SettingsFileTest, LeavesNoTemporaryFileBehind) {
-  ASSERT_TRUE(settings_.Write("LIST", "LIST", "A,").ok);
-  ASSERT_TRUE(settings_.Write("FILE", "A", "A.txt").ok);
-  EXPECT_EQ(folder_.Listing(), std::string(kSettingsFileName) + ";");
 }
 
 }  // namespace

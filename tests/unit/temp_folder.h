@@ -1,40 +1,22 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with its
-// contents when the test ends.
+// The simulation's temporary folder (removed with its contents when the test
+// ends), with the file helpers the unit tests share. Paths are UTF-8.
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
-#include <system_error>
 #include <vector>
+
+#include "platform/sim/temp_folder.h"
 
 namespace pelorin::testing_support {
 
 class TempFolder {
  public:
-  TempFolder() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("pelorin-test-" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
   // A UTF-8 path inside the folder, as the program builds them.
-  std::string Path(const std::string& name) const {
-    std::u8string folder = path_.u8string();
-    return std::string(folder.begin(), folder.end()) + "/" + name;
-  }
+  std::string Path(const std::string& name) const { return folder_.Path() + "/" + name; }
 
   static std::filesystem::path Native(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
@@ -53,7 +35,7 @@ class TempFolder {
   // Names of everything in the folder, sorted, to see stray temporary files.
   std::string Listing() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+    for (const auto& entry : std::filesystem::directory_iterator(Native(folder_.Path()))) {
       std::u8string name = entry.path().filename().u8string();
       names.emplace_back(name.begin(), name.end());
     }
@@ -64,7 +46,7 @@ class TempFolder {
   }
 
  private:
-  std::filesystem::path path_;
+  sim::TempFolder folder_{""};
 };
 
 }  // namespace pelorin::testing_support

@@ -4,49 +4,9 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace pelorin::store {
 namespace {
-
-using Names = std::vector<std::string>;
-
-TEST(WindowState, ReadsTheSevenFields) {
-  std::optional<WindowStateFields> state = ParseWindowState("1,300,450,990,975,True,False");
-  ASSERT_TRUE(state);
-  EXPECT_EQ(state->selectedCategory, 1);
-  EXPECT_EQ(state->top, 300.0f);
-  EXPECT_EQ(state->left, 450.0f);
-  EXPECT_EQ(state->height, 990.0f);
-  EXPECT_EQ(state->width, 975.0f);
-  EXPECT_TRUE(state->menuBarShown);
-  EXPECT_FALSE(state->alwaysOnTop);
-}
-
-TEST(WindowState, IgnoresBlanksAroundFieldsAndLetterCaseOfBooleans) {
-  std::optional<WindowStateFields> state =
-      ParseWindowState(" -1 ,\t300.5 , -2.25,+3 ,4e2, false ,TRUE\t");
-  ASSERT_TRUE(state);
-  EXPECT_EQ(state->selectedCategory, -1);
-  EXPECT_EQ(state->top, 300.5f);
-  EXPECT_EQ(state->left, -2.25f);
-  EXPECT_EQ(state->height, 3.0f);
-  EXPECT_EQ(state->width, 400.0f);
-  EXPECT_FALSE(state->menuBarShown);
-  EXPECT_TRUE(state->alwaysOnTop);
-}
-
-TEST(WindowState, ReadsNumbersAsBooleans) {
-  auto flags = [](const std::string& five, const std::string& six) {
-    std::optional<WindowStateFields> state = ParseWindowState("0,0,0,0,0," + five + "," + six);
-    return state ? std::optional<std::pair<bool, bool>>({state->menuBarShown, state->alwaysOnTop})
-                 : std::nullopt;
-  };
-  EXPECT_EQ(flags("0", "-1"), std::make_pair(false, true));
-  EXPECT_EQ(flags("2", "00"), std::make_pair(true, false));
-  EXPECT_EQ(flags("yes", "0"), std::nullopt);
-  EXPECT_EQ(flags("", "0"), std::nullopt);
-}
 
 TEST(WindowState, TheIndexIsASixteenBitWholeNumber) {
   auto index = [](const std::string& field) -> std::optional<int> {
@@ -71,14 +31,6 @@ TEST(WindowState, RejectsPositionsThatAreNotFiniteNumbers) {
     SCOPED_TRACE(field);
     EXPECT_EQ(ParseWindowState(std::string("0,") + field + ",0,0,0,True,True"), std::nullopt);
   }
-}
-
-TEST(WindowState, NeedsSevenFieldsAndIgnoresMore) {
-  EXPECT_EQ(ParseWindowState(""), std::nullopt);
-  EXPECT_EQ(ParseWindowState("1,300,450,990,975,True"), std::nullopt);
-  std::optional<WindowStateFields> state = ParseWindowState("1,300,450,990,975,True,False,junk,");
-  ASSERT_TRUE(state);
-  EXPECT_FALSE(state->alwaysOnTop);
 }
 
 TEST(WindowState, WritesTheFieldsAsTheOldRuntimeDid) {
@@ -114,32 +66,6 @@ TEST(WindowState, WrittenPositionsReadBack) {
     EXPECT_FLOAT_EQ(read->left, state.left);
     EXPECT_FLOAT_EQ(read->height, state.height);
     EXPECT_FLOAT_EQ(read->width, state.width);
-  }
-}
-
-TEST(CategoryList, EveryNameIsFollowedByAComma) {
-  EXPECT_EQ(JoinCategoryList({"A", "B"}), "A,B,");
-  EXPECT_EQ(JoinCategoryList({"A"}), "A,");
-  EXPECT_EQ(JoinCategoryList({}), std::nullopt);
-  EXPECT_EQ(ParseCategoryList("A,B,"), (Names{"A", "B"}));
-  EXPECT_EQ(ParseCategoryList(""), Names{});
-}
-
-TEST(CategoryList, KeepsNamesUntrimmedAndEmptyNamesBetweenCommas) {
-  EXPECT_EQ(ParseCategoryList(" A ,,B ,"), (Names{" A ", "", "B "}));
-  EXPECT_EQ(ParseCategoryList(","), (Names{""}));
-}
-
-TEST(CategoryList, TextAfterTheLastCommaIsANameToo) {
-  EXPECT_EQ(ParseCategoryList("A"), (Names{"A"}));
-  EXPECT_EQ(ParseCategoryList("A,B"), (Names{"A", "B"}));
-}
-
-TEST(CategoryList, JoinedNamesReadBackAsTheyWere) {
-  for (const Names& names : {Names{"顔", " 空白 ", ""}, Names{"", ""}, Names{"ａ", "A", "a"}}) {
-    std::optional<std::string> value = JoinCategoryList(names);
-    ASSERT_TRUE(value);
-    EXPECT_EQ(ParseCategoryList(*value), names);
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/win32/dialog_controls.h"
 #include "platform/win32/probe/probe_protocol.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/windows_api.h"
@@ -70,6 +71,33 @@ LRESULT MessageBoxIcon(HWND box) {
   return probe::kUnknown;
 }
 
+// A column of a row of a list view, as the list would draw it.
+std::wstring RowText(HWND list, int row, int column) {
+  std::wstring text(512, L'\0');
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = text.data();
+  item.cchTextMax = static_cast<int>(text.size());
+  const auto length = ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                                     reinterpret_cast<LPARAM>(&item));
+  text.resize(static_cast<size_t>(length > 0 ? length : 0));
+  return text;
+}
+
+LRESULT DescribeSearchResults(HWND window, HWND replyTo, HWND from) {
+  HWND list =
+      IsWindowOfThisThread(window) ? ::GetDlgItem(window, controls::kSearchResults) : nullptr;
+  if (list == nullptr || ClassOf(list) != WC_LISTVIEWW) return probe::kUnknown;
+  const auto rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  std::wstring text;
+  for (int row = 0; row < rows; ++row) {
+    text += RowText(list, row, 0) + probe::kUnitSeparator + RowText(list, row, 1) +
+            probe::kRecordSeparator;
+  }
+  SendText(replyTo, from, text);
+  return 1;
+}
+
 }  // namespace
 
 LRESULT Win32Platform::AnswerProbe(WPARAM wParam, LPARAM lParam) {
@@ -101,6 +129,14 @@ LRESULT Win32Platform::AnswerProbe(WPARAM wParam, LPARAM lParam) {
     case probe::Question::MessageBoxIcon:
       if (!IsWindowOfThisThread(window) || ClassOf(window) != L"#32770") return probe::kUnknown;
       return MessageBoxIcon(window);
+    case probe::Question::MenuCaption:
+      return ProbeMenuCaption(static_cast<MenuItemId>(argument), replyTo);
+    case probe::Question::FocusOnActivation: {
+      const std::optional<ListId> list = ListOf(FocusOnActivation());
+      return list ? static_cast<LRESULT>(*list) : 0;
+    }
+    case probe::Question::SearchResults:
+      return DescribeSearchResults(window, replyTo, window_);
   }
   return 0;
 }
@@ -121,6 +157,26 @@ LRESULT Win32Platform::ProbeMenuItem(MenuItemId item, bool checkMark) const {
   if (position < 0) return probe::kUnknown;
   const UINT state = ::GetMenuState(holder, static_cast<UINT>(position), MF_BYPOSITION);
   return (state & MF_CHECKED) != 0 ? 1 : 0;
+}
+
+LRESULT Win32Platform::ProbeMenuCaption(MenuItemId item, HWND replyTo) const {
+  const MenuEntry* entry = menus_.Entry(item);
+  if (entry == nullptr || entry->separator || (entry->parent == -1 && entry->popupOnly)) {
+    return probe::kUnknown;
+  }
+  HMENU holder = menus_.MenuHolding(item);
+  const int position =
+      PositionIn(holder, menus_.PopupOf(item), kFirstMenuCommand + static_cast<UINT>(item));
+  if (position < 0) return probe::kUnknown;
+  wchar_t caption[256] = {};
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = caption;
+  info.cch = 255;
+  if (!::GetMenuItemInfoW(holder, static_cast<UINT>(position), TRUE, &info)) return probe::kUnknown;
+  SendText(replyTo, window_, caption);
+  return 1;
 }
 
 LRESULT Win32Platform::ProbeBarItemRect(MenuItemId item) const {

@@ -54,6 +54,17 @@ enum class Question : unsigned {
   // argument: a message box window of the program. The MsgBox icon value of
   // the icon it shows: 0 none, 16, 32, 48 or 64; kUnknown for another window.
   MessageBoxIcon = 9,
+  // argument: the item's index. Text answer: its caption as its menu holds
+  // it. Returns 1, or kUnknown when the item is not in its menu.
+  MenuCaption = 10,
+  // argument: a search window of the program. Text answer: each row of its
+  // results as the list shows it, the kaomoji and the category:
+  //   (kaomoji US category RS)...
+  // Returns 1, or kUnknown for another window.
+  SearchResults = 11,
+  // The list (1, 2 or 3) that gets the keyboard focus when the window is
+  // activated again, for a window that is not active; 0 for none.
+  FocusOnActivation = 12,
 };
 
 inline constexpr LRESULT kHelloAnswer = 0x4F4C4550;

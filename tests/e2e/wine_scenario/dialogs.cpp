@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/wine_scenario/keyboard_dialogs.h"
 #include "tests/e2e/wine_scenario/program.h"
 #include "tests/e2e/wine_scenario/text.h"
 
@@ -117,12 +118,24 @@ std::string DialogRecord::Describe() const {
       for (const std::string& item : items) described += " " + (item == "-" ? item : Quoted(item));
       return described;
     }
+    case DialogKind::Search: {
+      std::string described = "search window " + Quoted(caption);
+      if (searched.empty()) return described;
+      described += " showing for " + Quoted(searched.back().text) + ":";
+      if (searched.back().results.empty()) described += " nothing";
+      for (const std::string& word : searched.back().results) described += " " + Quoted(word);
+      return described;
+    }
+    case DialogKind::CallUpKey:
+      return "call-up key dialog " + Quoted(text) + " " + Quoted(caption);
   }
   return "a dialog";
 }
 
 DialogKind KindOf(HWND dialog) {
   if (e2e::ClassName(dialog) == L"#32768") return DialogKind::Popup;
+  if (IsSearchWindow(dialog)) return DialogKind::Search;
+  if (IsCallUpKeyDialog(dialog)) return DialogKind::CallUpKey;
   HWND edit = ::GetDlgItem(dialog, kEditId);
   return edit != nullptr && e2e::ClassName(edit) == L"Edit" ? DialogKind::InputBox
                                                             : DialogKind::MsgBox;
@@ -147,6 +160,17 @@ std::optional<DialogRecord> ReadDialog(HWND dialog, HWND program, ProbeClient& p
     return record;
   }
   record.caption = Utf8(e2e::WindowText(dialog));
+  if (record.kind == DialogKind::CallUpKey) {
+    record.text = CallUpKeyPrompt(dialog);
+    return record;
+  }
+  if (record.kind == DialogKind::Search) {
+    // What it shows as it opens, before anything is typed.
+    const std::optional<scenario::SearchStep> opened = ReadSearch(dialog, program, probe, why);
+    if (!opened) return std::nullopt;
+    record.searched.push_back(*opened);
+    return record;
+  }
   if (record.kind == DialogKind::InputBox) {
     record.text = Utf8(e2e::WindowText(::GetDlgItem(dialog, kPromptId)));
     record.defaultText = Utf8(e2e::WindowText(::GetDlgItem(dialog, kEditId)));

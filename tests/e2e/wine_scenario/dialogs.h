@@ -18,7 +18,7 @@ using scenario::DialogKind;
 
 struct DialogRecord {
   DialogKind kind = DialogKind::MsgBox;
-  std::string text;     // message, or the input box's prompt
+  std::string text;     // message, or the prompt of an input box or the call-up key dialog
   std::string caption;  // the window's title
   int flags = 0;        // message box: buttons, icon and default button, as MsgBox takes them
   std::string defaultText;
@@ -26,6 +26,7 @@ struct DialogRecord {
   UINT dpi = 96;
   std::vector<std::string> items;  // popup: captions of its items, "-" separators
   std::vector<int> itemIds;        // popup: the menu table's index of each item (-1: separator)
+  std::vector<scenario::SearchStep> searched;  // search window: every text its field held
 
   // "message box "..." "Pelorin" 0" and so on, for messages.
   std::string Describe() const;

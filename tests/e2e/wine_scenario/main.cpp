@@ -1,7 +1,7 @@
 // pelorin-wine-scenario: plays scenario files against the real program under
 // Wine (tests/e2e/run-wine-scenarios.sh runs it).
 //
-//   pelorin-wine-scenario [--verbose] --program EXE --work FOLDER FILE_OR_DIR...
+//   pelorin-wine-scenario [--verbose] [--must-fail] --program EXE --work FOLDER FILE_OR_DIR...
 // EXE is the test build with the probe (Pelorin-probe.exe); each scenario
 // gets a copy of it, named Pelorin.exe, in a fresh folder under FOLDER.
 //
@@ -9,9 +9,16 @@
 // starts EXE once and prints "probe" when its window answers the probe,
 // "no probe" when it does not (the released Pelorin.exe must not).
 //
+//   pelorin-wine-scenario --release-checks EXE --work FOLDER
+// checks on the released exe what no scenario can say (release_checks.h).
+//
 //   pelorin-wine-scenario --self-test
 // tries the runner's own rules on cases where they must hold and where they
 // must not (tests/e2e/wine_scenario/self_test.h).
+//
+//   pelorin-wine-scenario --wait-for-window SECONDS
+// waits until Pelorin's window is shown (started by whoever) and prints its
+// rectangle, "left top width height", for a screenshot; 1 when none came.
 
 #include <fcntl.h>
 #include <io.h>
@@ -24,6 +31,7 @@
 
 #include "tests/e2e/desktop.h"
 #include "tests/e2e/wine_scenario/program.h"
+#include "tests/e2e/wine_scenario/release_checks.h"
 #include "tests/e2e/wine_scenario/runner.h"
 #include "tests/e2e/wine_scenario/self_test.h"
 
@@ -32,42 +40,32 @@ namespace {
 namespace fs = std::filesystem;
 using pelorin::wine_scenario::Environment;
 
-constexpr DWORD kStartTimeoutMs = 30000;
-
 int Usage() {
-  std::cerr << "usage: pelorin-wine-scenario [--verbose] --program EXE --work FOLDER "
+  std::cerr << "usage: pelorin-wine-scenario [--verbose] [--must-fail] --program EXE --work FOLDER "
                "FILE_OR_DIR...\n"
                "       pelorin-wine-scenario --probe-answers EXE --work FOLDER\n"
-               "       pelorin-wine-scenario --self-test\n";
+               "       pelorin-wine-scenario --release-checks EXE --work FOLDER\n"
+               "       pelorin-wine-scenario --self-test\n"
+               "       pelorin-wine-scenario --wait-for-window SECONDS\n";
   return 2;
 }
 
-// Starts the exe in a folder of its own and asks its window the probe's hello.
-int ProbeAnswers(Environment& environment) {
-  const fs::path folder = environment.workFolder / L"probe check";
-  std::error_code error;
-  fs::remove_all(folder, error);
-  fs::create_directories(folder / L"data");
-  fs::copy_file(environment.exe, folder / L"Pelorin.exe", fs::copy_options::overwrite_existing);
-  int status = 1;
-  {
-    pelorin::wine_scenario::Program program;
-    std::string why;
-    if (!program.Launch((folder / L"Pelorin.exe").wstring(), environment.workFolder.wstring(),
-                        &why)) {
-      std::cout << "cannot start: " << why << std::endl;
-      return 1;
-    }
-    if (!pelorin::e2e::WaitUntil([&] { return program.WindowShown(); }, kStartTimeoutMs)) {
-      std::cout << "no window" << std::endl;
-      return 1;
-    }
-    const bool answers = environment.probe.HasProbe(program.Window());
-    std::cout << (answers ? "probe" : "no probe") << std::endl;
-    status = 0;
+int WaitForWindow(DWORD seconds) {
+  HWND window = nullptr;
+  if (!pelorin::e2e::WaitUntil(
+          [&] {
+            window = ::FindWindowW(L"PelorinForm1", L"Pelorin");
+            return window != nullptr && ::IsWindowVisible(window);
+          },
+          seconds * 1000)) {
+    return 1;
   }
-  fs::remove_all(folder, error);
-  return status;
+  pelorin::e2e::Pause(500);  // the first paint
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  std::cout << rect.left << ' ' << rect.top << ' ' << rect.right - rect.left << ' '
+            << rect.bottom - rect.top << std::endl;
+  return 0;
 }
 
 }  // namespace
@@ -79,16 +77,22 @@ int wmain(int argc, wchar_t** argv) {
   if (argc == 2 && std::wstring(argv[1]) == L"--self-test") {
     return pelorin::wine_scenario::RunSelfTest(std::cout);
   }
+  if (argc == 3 && std::wstring(argv[1]) == L"--wait-for-window") {
+    return WaitForWindow(static_cast<DWORD>(_wtoi(argv[2])));
+  }
   Environment environment;
   pelorin::wine_scenario::RunOptions options;
   std::vector<fs::path> paths;
-  bool probeCheck = false;
+  std::wstring mode = L"--program";
   for (int i = 1; i < argc; ++i) {
     const std::wstring arg = argv[i];
     if (arg == L"--verbose") {
       options.verbose = true;
-    } else if ((arg == L"--program" || arg == L"--probe-answers") && i + 1 < argc) {
-      probeCheck = arg == L"--probe-answers";
+    } else if (arg == L"--must-fail") {
+      options.mustFail = true;
+    } else if ((arg == L"--program" || arg == L"--probe-answers" || arg == L"--release-checks") &&
+               i + 1 < argc) {
+      mode = arg;
       environment.exe = fs::absolute(argv[++i]);
     } else if (arg == L"--work" && i + 1 < argc) {
       environment.workFolder = fs::absolute(argv[++i]);
@@ -101,7 +105,14 @@ int wmain(int argc, wchar_t** argv) {
   }
   std::error_code error;
   fs::create_directories(environment.workFolder, error);
-  if (probeCheck) return ProbeAnswers(environment);
+  if (mode == L"--probe-answers") {
+    return pelorin::wine_scenario::ProbeAnswers(environment.exe, environment.workFolder,
+                                                environment.probe, std::cout);
+  }
+  if (mode == L"--release-checks") {
+    return pelorin::wine_scenario::RunReleaseChecks(environment.exe, environment.workFolder,
+                                                    std::cout);
+  }
   if (paths.empty()) return Usage();
   if (!fs::exists(environment.exe, error)) {
     std::cerr << "pelorin-wine-scenario: no program at " << environment.exe.string() << "\n";

@@ -16,14 +16,6 @@ constexpr DWORD kOpenRetryMs = 10;
 constexpr DWORD kActivationTimeoutMs = 3000;
 constexpr DWORD kShowPauseMs = 50;
 
-std::wstring EditText(HWND edit) {
-  const int length = ::GetWindowTextLengthW(edit);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int copied = ::GetWindowTextW(edit, text.data(), length + 1);
-  text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-  return text;
-}
-
 class OpenClipboardGuard {
  public:
   explicit OpenClipboardGuard(HWND owner) {
@@ -148,7 +140,7 @@ void PasteTargets::Stack(HWND below) {
 }
 
 void PasteTargets::Record(Target& target, const std::wstring& before, bool shift) {
-  const std::wstring after = EditText(target.edit);
+  const std::wstring after = e2e::WindowText(target.edit);
   PasteRecord record;
   record.target = target.title;
   record.text = ClipboardText(target.window);
@@ -188,7 +180,7 @@ LRESULT CALLBACK PasteTargets::EditProc(HWND edit, UINT message, WPARAM wParam, 
         const std::optional<InjectedKeys::VPress> press = keys->TakeVPress(target->window);
         if (press && press->ctrl) {
           if (::GetKeyState(VK_CONTROL) >= 0) Trace("the window's own key state lost the Ctrl");
-          const std::wstring before = EditText(edit);
+          const std::wstring before = e2e::WindowText(edit);
           ::DefSubclassProc(edit, WM_PASTE, 0, 0);
           target->owner->Record(*target, before, press->shift);
           target->swallowChar = true;
@@ -205,7 +197,7 @@ LRESULT CALLBACK PasteTargets::EditProc(HWND edit, UINT message, WPARAM wParam, 
       break;
     case WM_PASTE: {
       // A paste the hook did not see (without it, the window's own key state).
-      const std::wstring before = EditText(edit);
+      const std::wstring before = e2e::WindowText(edit);
       const LRESULT result = ::DefSubclassProc(edit, message, wParam, lParam);
       target->owner->Record(*target, before, target->shiftAtV);
       return result;

@@ -17,6 +17,7 @@
 
 #include "tests/e2e/wine_scenario/app_folder.h"
 #include "tests/e2e/wine_scenario/dialogs.h"
+#include "tests/e2e/wine_scenario/held_key.h"
 #include "tests/e2e/wine_scenario/paste_targets.h"
 #include "tests/e2e/wine_scenario/probe_client.h"
 #include "tests/e2e/wine_scenario/program.h"
@@ -75,6 +76,8 @@ class Player : public scenario::CommandPlayer {
   StepResult AnswerMessageBox(HWND dialog, const DialogRecord& shown, const Answer& answer);
   StepResult AnswerInputBox(HWND dialog, const DialogRecord& shown, const Answer& answer);
   StepResult AnswerPopup(HWND dialog, const DialogRecord& shown, const Answer& answer);
+  StepResult AnswerSearch(HWND dialog, const Answer& answer);
+  StepResult AnswerCallUpKey(HWND dialog, const DialogRecord& shown, const Answer& answer);
   void CloseUnanswered(HWND dialog, DialogKind kind);
   void RememberBeeps();
 
@@ -82,6 +85,7 @@ class Player : public scenario::CommandPlayer {
   StepResult MarkOtherCopyRunning() override;
   StepResult SetClipboard(const std::string& text) override;
   StepResult SetWindows(const std::vector<std::string>& titles) override;
+  StepResult HoldKey(const platform::KeyCombination& key, const scenario::Command& command) override;
 
   // player_life.cpp
   StepResult Start() override;
@@ -100,6 +104,7 @@ class Player : public scenario::CommandPlayer {
   StepResult Resize(double width, double height) override;
   StepResult Move(double left, double top) override;
   StepResult ChangeState(platform::WindowState state) override;
+  StepResult PressCallUpKey(const scenario::Command& command) override;
   StepResult PrepareAction();
   StepResult PrepareListAction(ListName list);
   // Mouse presses on the program's window, kept apart from the one before.
@@ -128,6 +133,8 @@ class Player : public scenario::CommandPlayer {
   std::optional<std::string> ToolTip(std::string& why) override;
   std::string ActiveTitle() override;
   std::optional<std::string> ClipboardText() override;
+  std::optional<std::string> MenuCaption(app::MenuItem item, std::string& why) override;
+  std::optional<ListName> KeyboardFocus(std::string& why) override;
   StepResult ExpectGeometry(const scenario::Command& command) override;
   StepResult ExpectListRect(const scenario::Command& command) override;
   StepResult ExpectBeep(const scenario::Command& command) override;
@@ -155,6 +162,11 @@ class Player : public scenario::CommandPlayer {
   // Failures found while the program ran on (an unexpected dialog).
   std::vector<std::string> failures_;
   HANDLE otherCopy_ = nullptr;  // the named mutex of a copy already running
+  // A call-up key dialog that refused a key and waits for the next answer.
+  HWND openCallUpKeyDialog_ = nullptr;
+  DialogRecord openCallUpKeyRecord_;
+  // Other programs that hold key combinations (hold), until the scenario ends.
+  std::vector<HeldKey> heldKeys_;
   std::deque<std::string> opened_;  // asked to be opened, not yet checked
   std::size_t openedRead_ = 0;      // bytes of the log read so far
   long beepsSeen_ = 0;          // the probe's count after the last command

@@ -3,7 +3,9 @@
 // answered with the next queued answer, as in the simulation.
 #include <algorithm>
 
+#include "platform/win32/dialog_controls.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/wine_scenario/keyboard_dialogs.h"
 #include "tests/e2e/wine_scenario/player.h"
 
 namespace pelorin::wine_scenario {
@@ -50,23 +52,45 @@ StepResult Player::Settle(DWORD timeoutMs) {
 }
 
 StepResult Player::HandleDialog(HWND dialog) {
-  std::string why;
-  const std::optional<DialogRecord> shown = ReadDialog(dialog, Window(), environment_.probe, &why);
-  if (!shown) {
-    if (Gone(dialog)) return Pass();  // it closed meanwhile
-    CloseUnanswered(dialog, KindOf(dialog));
-    return why;
+  DialogRecord shown;
+  if (dialog == openCallUpKeyDialog_) {
+    // It refused a key and stays open for the next answer; it is logged once.
+    shown = openCallUpKeyRecord_;
+    openCallUpKeyDialog_ = nullptr;
+  } else {
+    std::string why;
+    const std::optional<DialogRecord> read = ReadDialog(dialog, Window(), environment_.probe, &why);
+    if (!read) {
+      if (Gone(dialog)) return Pass();  // it closed meanwhile
+      CloseUnanswered(dialog, KindOf(dialog));
+      return why;
+    }
+    shown = *read;
+    log_.push_back(shown);
+    Trace("shown: " + shown.Describe());
   }
-  log_.push_back(*shown);
-  Trace("shown: " + shown->Describe());
-  StepResult failure = AnswerDialog(dialog, *shown);
-  const bool closed = e2e::WaitUntil([&] { return Gone(dialog); }, kDialogCloseTimeoutMs);
-  if (!closed && !failure) failure = "the " + shown->Describe() + " did not close when answered";
+  StepResult failure = AnswerDialog(dialog, shown);
+  // A call-up key dialog that refuses the key says so in a message box of its own.
+  auto answered = [&] {
+    if (Gone(dialog)) return true;
+    if (shown.kind != DialogKind::CallUpKey) return false;
+    const std::vector<HWND> open = program_->Dialogs();
+    return std::any_of(open.begin(), open.end(), [&](HWND other) { return other != dialog; });
+  };
+  const bool closed = e2e::WaitUntil(answered, kDialogCloseTimeoutMs);
+  if (!closed && !failure) failure = "the " + shown.Describe() + " did not close when answered";
+  if (closed && !failure && !Gone(dialog)) {
+    openCallUpKeyDialog_ = dialog;
+    openCallUpKeyRecord_ = shown;
+  }
   return failure;
 }
 
 void Player::CloseUnanswered(HWND dialog, DialogKind kind) {
   if (kind == DialogKind::Popup) {
+    e2e::PressKey(VK_ESCAPE);
+  } else if (kind == DialogKind::Search) {
+    e2e::Activate(dialog);
     e2e::PressKey(VK_ESCAPE);
   } else if (!PressButton(dialog, IDCANCEL)) {
     PressButton(dialog, IDOK);
@@ -91,6 +115,10 @@ StepResult Player::AnswerDialog(HWND dialog, const DialogRecord& shown) {
       return AnswerMessageBox(dialog, shown, answer);
     case DialogKind::InputBox:
       return AnswerInputBox(dialog, shown, answer);
+    case DialogKind::Search:
+      return AnswerSearch(dialog, answer);
+    case DialogKind::CallUpKey:
+      return AnswerCallUpKey(dialog, shown, answer);
     case DialogKind::Popup:
       break;
   }
@@ -124,6 +152,41 @@ StepResult Player::AnswerInputBox(HWND dialog, const DialogRecord& shown, const 
   }
   if (!PressButton(dialog, IDOK))
     return "the OK button of the " + shown.Describe() + " cannot be clicked";
+  return Pass();
+}
+
+StepResult Player::AnswerSearch(HWND dialog, const Answer& answer) {
+  std::vector<scenario::SearchStep>& searched = log_.back().searched;
+  std::optional<std::string> why = TypeIntoSearch(dialog, Window(), program_->ThreadId(),
+                                                  environment_.probe, answer.text, searched);
+  if (!why && answer.kind == AnswerKind::SearchCancel) {
+    e2e::PressKey(VK_ESCAPE);
+    return Pass();
+  }
+  if (!why) why = ChooseSearchResult(dialog, answer.result, answer.shift);
+  if (!why) return Pass();
+  CloseUnanswered(dialog, DialogKind::Search);
+  return scenario::Describe(answer) + ": " + *why;
+}
+
+StepResult Player::AnswerCallUpKey(HWND dialog, const DialogRecord& shown, const Answer& answer) {
+  int button = IDOK;
+  const char* name = "OK";
+  if (answer.kind == AnswerKind::CallUpKeyCancel) {
+    button = IDCANCEL;
+    name = "キャンセル";
+  } else if (answer.kind == AnswerKind::CallUpKeyNone) {
+    button = platform::win32::controls::kCallUpKeyNone;
+    name = "なし";
+  } else if (!EnterCallUpKey(dialog, answer.key)) {
+    CloseUnanswered(dialog, shown.kind);
+    return scenario::Describe(answer) + ": the key field of the " + shown.Describe() +
+           " does not take it";
+  }
+  if (!PressButton(dialog, button)) {
+    CloseUnanswered(dialog, shown.kind);
+    return std::string("the ") + name + " button of the " + shown.Describe() + " cannot be clicked";
+  }
   return Pass();
 }
 

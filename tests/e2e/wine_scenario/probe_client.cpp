@@ -117,6 +117,29 @@ std::optional<PopupView> ProbeClient::DescribePopup(HWND program, HWND popupWind
   return view;
 }
 
+std::optional<std::string> ProbeClient::MenuCaption(HWND program, int item) {
+  const std::optional<std::wstring> text =
+      AskText(program, probe::Question::MenuCaption, static_cast<unsigned long long>(item));
+  if (!text) return std::nullopt;
+  return ShownCaption(*text);
+}
+
+std::optional<std::vector<std::string>> ProbeClient::SearchRows(HWND program, HWND searchWindow) {
+  const auto argument = static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(searchWindow));
+  const std::optional<std::wstring> text =
+      AskText(program, probe::Question::SearchResults, argument);
+  if (!text) return std::nullopt;
+  std::vector<std::string> rows;
+  for (const std::wstring& record : Split(*text, probe::kRecordSeparator)) {
+    if (record.empty()) continue;  // after the last record
+    const std::vector<std::wstring> fields = Split(record, probe::kUnitSeparator);
+    if (fields.size() != 2) return std::nullopt;
+    rows.push_back(Utf8(fields[0]));
+    rows.push_back(Utf8(fields[1]));
+  }
+  return rows;
+}
+
 LRESULT CALLBACK ProbeClient::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = e2e::CreatedFor<ProbeClient>(window, message, lParam);
   if (message == WM_COPYDATA && self != nullptr) {

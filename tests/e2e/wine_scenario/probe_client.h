@@ -54,6 +54,11 @@ class ProbeClient {
                                       unsigned long long argument = 0);
   bool HasProbe(HWND program) const;
   std::optional<PopupView> DescribePopup(HWND program, HWND popupWindow);
+  // The caption of a menu item as its menu holds it ("&&" read as "&").
+  std::optional<std::string> MenuCaption(HWND program, int item);
+  // The rows of a search window's results as its list shows them: kaomoji,
+  // category, kaomoji, category ...
+  std::optional<std::vector<std::string>> SearchRows(HWND program, HWND searchWindow);
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

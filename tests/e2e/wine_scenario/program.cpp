@@ -6,36 +6,9 @@
 namespace pelorin::wine_scenario {
 namespace {
 
-constexpr DWORD kMessageTimeoutMs = 5000;
 constexpr wchar_t kWindowClass[] = L"PelorinForm1";
 
-struct Search {
-  DWORD processId;
-  bool visibleOnly;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK Collect(HWND window, LPARAM data) {
-  auto& search = *reinterpret_cast<Search*>(data);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(window, &owner);
-  if (owner == search.processId && (!search.visibleOnly || ::IsWindowVisible(window))) {
-    search.found.push_back(window);
-  }
-  return TRUE;
-}
-
-std::vector<HWND> WindowsOf(DWORD processId, bool visibleOnly) {
-  Search search{processId, visibleOnly, {}};
-  ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 }  // namespace
-
-LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return e2e::AskWindow(window, message, wParam, lParam, kMessageTimeoutMs);
-}
 
 Program::~Program() {
   if (process_.hProcess == nullptr) return;
@@ -67,6 +40,12 @@ bool Program::WaitForExit(DWORD timeoutMs) const {
   return e2e::WaitUntil([&] { return !Running(); }, timeoutMs);
 }
 
+std::optional<DWORD> Program::ExitCode() const {
+  DWORD code = 0;
+  if (Running() || !::GetExitCodeProcess(process_.hProcess, &code)) return std::nullopt;
+  return code;
+}
+
 void Program::Terminate() {
   if (!Running()) return;
   ::TerminateProcess(process_.hProcess, 99);
@@ -77,7 +56,7 @@ HWND Program::Window() {
   if (window_ != nullptr && ::IsWindow(window_)) return window_;
   window_ = nullptr;
   if (!Running()) return nullptr;
-  for (HWND window : WindowsOf(process_.dwProcessId, false)) {
+  for (HWND window : e2e::TopLevelWindowsOf(process_.dwProcessId, false)) {
     if (e2e::ClassName(window) == kWindowClass) return window_ = window;
   }
   return nullptr;
@@ -107,7 +86,7 @@ UINT Program::Dpi() {
 std::vector<HWND> Program::Dialogs() const {
   std::vector<HWND> dialogs;
   if (process_.hProcess == nullptr) return dialogs;
-  for (HWND window : WindowsOf(process_.dwProcessId, true)) {
+  for (HWND window : e2e::TopLevelWindowsOf(process_.dwProcessId)) {
     const std::wstring name = e2e::ClassName(window);
     if (name == L"#32770" || name == L"#32768") dialogs.push_back(window);
   }
@@ -130,7 +109,7 @@ HWND Program::ListWindow(scenario::ListName list) {
 
 std::vector<std::string> Program::Texts(scenario::ListName list) {
   std::vector<std::string> texts;
-  for (const std::wstring& text : e2e::ListBoxTexts(ListWindow(list), kMessageTimeoutMs)) {
+  for (const std::wstring& text : e2e::ListBoxTexts(ListWindow(list))) {
     texts.push_back(Utf8(text));
   }
   return texts;

@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "tests/e2e/desktop.h"
 #include "tests/scenario/scenario_parser.h"
 
 namespace pelorin::wine_scenario {
@@ -24,6 +26,8 @@ class Program {
   bool Launch(const std::wstring& exePath, const std::wstring& workingFolder, std::string* why);
   bool Running() const;
   bool WaitForExit(DWORD timeoutMs) const;
+  // The exit code once the process has ended; nullopt before.
+  std::optional<DWORD> ExitCode() const;
   void Terminate();
   DWORD ThreadId() const { return process_.dwThreadId; }
 
@@ -54,7 +58,6 @@ class Program {
   HWND window_ = nullptr;
 };
 
-// Sends with a timeout, as the answer of a hung window must not stall the run.
-LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+using e2e::Ask;
 
 }  // namespace pelorin::wine_scenario

@@ -9,10 +9,11 @@ class WinePlayback : public scenario::ScenarioPlayback {
   explicit WinePlayback(Environment& environment) : environment_(environment) {}
 
   std::optional<std::string> WhyNotPlayed(const scenario::Scenario& scenario) const override {
-    const scenario::Command* simOnly = scenario::FirstSimOnlyCommand(scenario);
-    if (simOnly == nullptr) return std::nullopt;
-    return "line " + std::to_string(simOnly->line) + ": '" + simOnly->source +
-           "' is played only on the simulation";
+    if (const scenario::Command* simOnly = scenario::FirstSimOnlyCommand(scenario)) {
+      return "line " + std::to_string(simOnly->line) + ": '" + simOnly->source +
+             "' is played only on the simulation";
+    }
+    return std::nullopt;
   }
 
   std::optional<std::string> ClosingNote() const override {

@@ -8,12 +8,10 @@
 #include <vector>
 
 #include "tests/e2e/wine_scenario/layout_rules.h"
-#include "tests/e2e/wine_scenario/saved_state.h"
 
 namespace pelorin::wine_scenario {
 namespace {
 
-constexpr unsigned kDpi = 96;
 constexpr int kList3Width = 81;
 constexpr int kRows = 5;
 
@@ -21,56 +19,6 @@ struct Case {
   const char* name;
   std::function<bool()> holds;
 };
-
-std::vector<Case> SavedStateCases() {
-  return {
-      {"a saved state is the same as itself",
-       [] {
-         return SameSavedState("1,1200,1200,2650,4805,True,False",
-                               "1,1200,1200,2650,4805,True,False", kDpi);
-       }},
-      {"a saved state's height and width are not compared",
-       [] {
-         return SameSavedState("1,1200,1200,2650,4805,True,False",
-                               "1,1200,1200,2550,4800,True,False", kDpi);
-       }},
-      {"a saved top less than a pixel away is the same place",
-       [] {
-         return SameSavedState("1,1000,1200,0,0,True,False", "1,1005,1200,0,0,True,False", kDpi);
-       }},
-      {"a saved left a pixel away differs",
-       [] {
-         return !SameSavedState("1,1200,1200,0,0,True,False", "1,1200,1215,0,0,True,False", kDpi);
-       }},
-      {"a saved selection that differs differs",
-       [] {
-         return !SameSavedState("0,1200,1200,0,0,True,False", "-1,1200,1200,0,0,True,False", kDpi);
-       }},
-      {"saved switches are compared as written",
-       [] {
-         return !SameSavedState("0,1200,1200,0,0,True,False", "0,1200,1200,0,0,true,False", kDpi);
-       }},
-      {"a state of other fields is compared whole",
-       [] {
-         return !SameSavedState("0,300,450", "0,300,451", kDpi) && SameSavedState("x", "x", kDpi);
-       }},
-      {"a file's STATE line is compared without height and width",
-       [] {
-         return SameContentsButStateSize("[DATA]\r\nSTATE=0,1200,1200,2650,4805,True,True\r\n",
-                                         "[DATA]\r\nSTATE=0,1200,1200,2550,4800,True,True\r\n",
-                                         kDpi);
-       }},
-      {"a file's other lines are compared exactly",
-       [] {
-         return !SameContentsButStateSize(
-                    "[LIST]\r\nLIST=A,\r\nSTATE=0,1200,1200,1,1,True,True\r\n",
-                    "[LIST]\r\nLIST=B,\r\nSTATE=0,1200,1200,1,1,True,True\r\n", kDpi) &&
-                !SameContentsButStateSize("A=1\r\n", "A=1\n", kDpi);
-       }},
-      {"the key DATA STATE is matched in any letter case",
-       [] { return IsSavedStateKey("data", "State") && !IsSavedStateKey("DATA", "STATES"); }},
-  };
-}
 
 // A window of its own with two list boxes laid out as the program lays out
 // its lists; each case moves one thing and the rules must notice.
@@ -167,8 +115,7 @@ std::vector<Case> LayoutCases(FakeWindow& fake) {
 
 int RunSelfTest(std::ostream& out) {
   FakeWindow fake;
-  std::vector<Case> cases = SavedStateCases();
-  for (Case& layoutCase : LayoutCases(fake)) cases.push_back(std::move(layoutCase));
+  const std::vector<Case> cases = LayoutCases(fake);
   int failed = 0;
   for (const Case& check : cases) {
     const bool holds = check.holds();

@@ -14,8 +14,8 @@ bool MatchesPixel(const scenario::Arg& pattern, int pixels, UINT dpi) {
 
 scenario::ShownDialog ShownDialogLog::At(std::size_t index) const {
   const DialogRecord& record = log_[index];
-  return {record.kind,        record.text,  record.caption,   record.flags,
-          record.defaultText, record.items, record.Describe()};
+  return {record.kind,        record.text,  record.caption,  record.flags,
+          record.defaultText, record.items, record.searched, record.Describe()};
 }
 
 bool ShownDialogLog::PlacedAt(std::size_t index, const scenario::Arg& left,

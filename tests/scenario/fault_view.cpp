@@ -1,0 +1,82 @@
+#include "tests/scenario/fault_view.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+#include "app/form1.h"
+#include "platform/std_file_system.h"
+#include "store/kaomoji_file.h"
+#include "store/settings_file.h"
+#include "store/window_state.h"
+#include "tests/scenario/folder_paths.h"
+
+namespace pelorin::scenario {
+
+namespace fs = std::filesystem;
+
+FaultView TakeFaultView(sim::SimPlatform& world, const app::Form1* program) {
+  FaultView view;
+  platform::StdFileSystem files;
+  std::error_code error;
+  for (const fs::directory_entry& entry :
+       fs::directory_iterator(PathFromUtf8(world.AppFolder()) / "data", error)) {
+    const std::string name = Utf8Of(entry.path().filename());
+    if (entry.is_regular_file(error) && !platform::IsTemporaryFileName(name)) {
+      view.kaomojiFiles[name] = files.ReadFile(Utf8Of(entry.path())).bytes;
+    }
+  }
+  const std::string settings = world.AppFolder() + "/" + store::kSettingsFileName;
+  view.settingsBytes = files.ReadFile(settings).bytes;
+
+  std::vector<std::string> categories;
+  if (const store::SettingsValue list = store::SettingsFile(files, settings).Read("LIST", "LIST");
+      list.value) {
+    categories = store::ParseCategoryList(*list.value);
+  }
+  std::map<std::string, Holdings> holders;  // the kaomoji texts by file
+  for (const auto& [name, bytes] : view.kaomojiFiles) {
+    for (const std::string& text : store::ParseKaomojiFile(bytes).entries) ++holders[name][text];
+  }
+  if (program != nullptr && world.ProgramRunning()) {
+    for (const std::string& name : world.ListTexts(platform::ListId::List3)) {
+      categories.push_back(name);
+    }
+    // The shown list belongs to CurrentFile; with none, it stands alone.
+    Holdings shown;
+    for (const std::string& text : world.ListTexts(platform::ListId::List2)) ++shown[text];
+    Holdings& file = holders[program->CurrentFile()];
+    for (const auto& [text, count] : shown) file[text] = std::max(file[text], count);
+  }
+  for (const std::string& name : categories) view.holdings["category " + sim::Quote(name)] = 1;
+  view.categories = std::set<std::string>(categories.begin(), categories.end()).size();
+  for (const auto& [name, texts] : holders) {
+    for (const auto& [text, count] : texts) {
+      view.holdings["kaomoji " + sim::Quote(text)] += count;
+      view.holdings["kaomoji " + sim::Quote(text) + " in data/" + name] = count;
+    }
+  }
+  return view;
+}
+
+Holdings Common(const Holdings& a, const Holdings& b) {
+  Holdings common;
+  for (const auto& [thing, count] : a) {
+    if (auto other = b.find(thing); other != b.end()) common[thing] = std::min(count, other->second);
+  }
+  return common;
+}
+
+std::vector<std::string> Missing(const Holdings& required, const Holdings& found) {
+  std::vector<std::string> missing;
+  for (const auto& [thing, count] : required) {
+    auto there = found.find(thing);
+    const int have = there == found.end() ? 0 : there->second;
+    if (have < count) {
+      missing.push_back(thing + " (" + std::to_string(have) + " of " + std::to_string(count) + ")");
+    }
+  }
+  return missing;
+}
+
+}  // namespace pelorin::scenario
