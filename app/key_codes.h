@@ -4,7 +4,11 @@
 
 namespace pelorin::app {
 
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyDown = 40;
 inline constexpr int kKeyF = 70;
+inline constexpr int kShiftOnly = 1;
 inline constexpr int kCtrlOnly = 2;
 
 }  // namespace pelorin::app

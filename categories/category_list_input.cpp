@@ -1,12 +1,10 @@
 // The category list's keys (Shift+Up, Shift+Down) and its context menu.
 #include "app/form1.h"
+#include "app/key_codes.h"
 
 namespace pelorin::app {
 
 namespace {
-constexpr int kKeyUp = 38;
-constexpr int kKeyDown = 40;
-constexpr int kShiftOnly = 1;
 constexpr int kRightButton = 2;
 }  // namespace
 

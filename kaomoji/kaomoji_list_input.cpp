@@ -1,14 +1,11 @@
 // How the kaomoji list answers the user: tooltip, keys, context menu, and the
 // items the 編集 menu offers each time it opens.
 #include "app/form1.h"
+#include "app/key_codes.h"
 
 namespace pelorin::app {
 
 namespace {
-constexpr int kKeyEnter = 13;
-constexpr int kKeyUp = 38;
-constexpr int kKeyDown = 40;
-constexpr int kShiftOnly = 1;
 constexpr int kRightButton = 2;
 }  // namespace
 

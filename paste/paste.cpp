@@ -2,13 +2,13 @@
 // the clipboard, Ctrl+V sent. The target is found in the stacking order: the
 // first window listed below the program's own entries.
 #include "app/form1.h"
+#include "app/key_codes.h"
 #include "paste/module1.h"
 
 namespace pelorin::app {
 
 namespace {
 constexpr const char* kDesktopTitle = "Program Manager";
-constexpr int kShiftOnly = 1;
 }  // namespace
 
 std::optional<platform::WindowHandle> Form1::FindPasteTarget() {
