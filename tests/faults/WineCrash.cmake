@@ -1,11 +1,10 @@
 # The crash test's Windows side, built with the MinGW-w64 toolchain and run
-# under Wine by scripts/test-steps/70-wine-crash.sh: the writer saving through
+# under Wine by scripts/test-steps/65-wine-crash.sh: the writer saving through
 # Win32FileSystem, the program's own file code on Windows, and the launcher
 # that ends it with TerminateProcess. Included by cmake/Win32Program.cmake.
 
 add_executable(pelorin-crash-writer
-  ${CMAKE_CURRENT_LIST_DIR}/crash_writer_win32.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/crash_writer_loop.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/crash_writer.cpp
   ${PROJECT_SOURCE_DIR}/platform/win32/win32_file_system.cpp)
 target_link_libraries(pelorin-crash-writer PRIVATE pelorin_core)
 target_link_options(pelorin-crash-writer PRIVATE ${PELORIN_STATIC_LINK} -mconsole)

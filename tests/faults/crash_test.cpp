@@ -1,6 +1,5 @@
-// pelorin-crash-test [--kills N] [--seed S] [--writer "COMMAND"]
-//                    [--writer-path-prefix PREFIX] [--kill-through-input]
-//                    COLLECTION
+// pelorin-crash-test [--kills N] [--writer "COMMAND"] [--writer-path-prefix PREFIX]
+//                    [--kill-through-input] COLLECTION
 // Kills a process with SIGKILL at random moments while it saves, in a loop,
 // a large kaomoji file and the settings file through Pelorin's own code
 // (pelorin-crash-writer), and checks after every kill that each file holds
@@ -10,15 +9,18 @@
 //
 // The writer is any command that takes FOLDER VERSIONS, prints "ready" and
 // saves until it is ended: by default pelorin-crash-writer beside this
-// program, killed with SIGKILL. The same loop runs the MinGW-built writer
-// under Wine: --writer "wine .../pelorin-crash-writer.exe" with
-// --writer-path-prefix Z: (the writer sees the folders through drive Z);
-// with --kill-through-input the command is a launcher that starts the
-// writer, passes its "ready" on, and on the line "kill" ends it with
-// TerminateProcess and exits with status 0.
+// program. The same loop runs the MinGW-built writer under Wine
+// (run-wine-crash.sh): --writer-path-prefix Z: (the writer sees the folders
+// through drive Z), and --kill-through-input, where the command is a
+// launcher that starts the writer, passes its "ready" on, and on the line
+// "kill" ends it with TerminateProcess and exits with status 0.
 // Prints the counts and the closing line "N passed, N failed" (kills).
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -29,41 +31,110 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/std_file_system.h"
+#include "platform/text_codec.h"
 #include "store/kaomoji_file.h"
+#include "store/profile_document.h"
 #include "store/settings_file.h"
-#include "tests/faults/crash_process.h"
-#include "tests/faults/crash_versions.h"
+#include "store/window_state.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using pelorin::faults::CrashVersion;
+using pelorin::platform::StdFileSystem;
+using pelorin::store::SettingsFile;
 
-struct Options {
-  long kills = 1000;
-  unsigned seed = std::random_device{}();
-  std::vector<std::string> writer;
-  std::string prefix;
-  bool throughInput = false;
-  std::string collection;
+// One of the two versions the writer saves in turn. The two differ in every
+// part of each file.
+struct Version {
+  std::vector<std::string> kaomoji;  // the kaomoji file's entries, about 1 MB
+  std::string kaomojiBytes;          // as SerializeKaomojiFile writes them
+  std::string list;                  // the LIST value: 2,000 categories
+  std::string settingsBytes;         // the settings file as the writer leaves it
 };
 
-struct Files {
-  fs::path folder;    // the application folder the writer saves into
-  fs::path versions;  // the versions it reads
-  std::string kaomoji;
-  std::string settings;
-  std::array<std::string, 2> settingsBytes;  // the settings file of each version
-};
+std::array<Version, 2> MakeVersions(const std::string& collection) {
+  std::array<Version, 2> versions;
+  const std::vector<std::string> entries = pelorin::store::SplitKaomojiLines(collection);
+  for (std::size_t i = 0, bytes = 0; !entries.empty() && bytes < (1u << 20); ++i) {
+    versions[0].kaomoji.push_back(entries[i % entries.size()]);
+    bytes += versions[0].kaomoji.back().size() + 2;
+  }
+  // The same entries, the halves swapped and each half reversed, so that no
+  // long stretch of bytes is shared.
+  std::vector<std::string>& second = versions[1].kaomoji = versions[0].kaomoji;
+  std::rotate(second.begin(), second.begin() + static_cast<long>(second.size() / 2), second.end());
+  std::reverse(second.begin(), second.begin() + static_cast<long>(second.size() / 2));
+  std::vector<std::string> names;
+  for (int i = 1; i <= 2000; ++i) names.push_back("種類" + std::to_string(10000 + i).substr(1));
+  for (Version& version : versions) {
+    version.kaomojiBytes = pelorin::store::SerializeKaomojiFile(version.kaomoji);
+    version.list = pelorin::store::JoinCategoryList(names).value_or("");
+    std::reverse(names.begin(), names.end());
+  }
+  return versions;
+}
+
+bool WriteWhole(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  return static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
+}
+
+// Puts version 0 of both files in place, as a collection of 2,000 categories
+// has them (a FILE key each, the window state, the list), the versions where
+// the writer reads them, and notes each version's settings file as the
+// program's own writer makes it.
+bool Prepare(std::array<Version, 2>& versions, const fs::path& app, const fs::path& folder) {
+  StdFileSystem files;
+  fs::create_directories(app / "data");
+  fs::create_directories(folder);
+  for (int i = 0; i < 2; ++i) {
+    if (!WriteWhole(folder / ("kaomoji" + std::to_string(i)), versions[i].kaomojiBytes) ||
+        !WriteWhole(folder / ("list" + std::to_string(i)), versions[i].list)) {
+      return false;
+    }
+  }
+  auto document = pelorin::store::ProfileDocument::Parse("");
+  document.Set("LIST", "LIST", versions[0].list);
+  for (const std::string& name : pelorin::store::ParseCategoryList(versions[0].list)) {
+    document.Set("FILE", name, name + ".txt");
+  }
+  document.Set("DATA", "STATE", "0,1200,1200,2710,4805,True,True");
+  const std::string settings = (app / pelorin::store::kSettingsFileName).string();
+  if (!files.WriteFileAtomic(settings, *pelorin::platform::EncodeCp932(document.Serialize()))) {
+    return false;
+  }
+  for (int i : {1, 0}) {
+    if (!SettingsFile(files, settings).Write("LIST", "LIST", versions[i].list).ok) return false;
+    versions[i].settingsBytes = files.ReadFile(settings).bytes;
+  }
+  return static_cast<bool>(
+      files.WriteFileAtomic((app / "data/big.txt").string(), versions[0].kaomojiBytes));
+}
+
+// The mean time of one round of the writer's loop, measured here with the
+// same code, so that the kills spread over a few rounds.
+long RoundMicros(const std::array<Version, 2>& versions, const fs::path& app) {
+  StdFileSystem files;
+  SettingsFile settings(files, (app / pelorin::store::kSettingsFileName).string());
+  const auto started = std::chrono::steady_clock::now();
+  for (int i = 0; i < 4; ++i) {
+    (void)files.WriteFileAtomic((app / "data/big.txt").string(), versions[i % 2].kaomojiBytes);
+    (void)settings.Write("LIST", "LIST", versions[i % 2].list);
+  }
+  const auto spent = std::chrono::steady_clock::now() - started;
+  return std::max<long>(200,
+                        std::chrono::duration_cast<std::chrono::microseconds>(spent).count() / 4);
+}
 
 struct Counts {
   long kills = 0;
   long torn = 0;
   long writerFailures = 0;
-  long startsRetried = 0;  // writers that ended before "ready", started again
+  long startsRetried = 0;    // writers that ended before "ready", started again
   long killedElsewhere = 0;  // launchers SIGKILLed by someone else, files checked
   std::array<long, 2> kaomojiVersion{};
   std::array<long, 2> settingsVersion{};
@@ -71,23 +142,128 @@ struct Counts {
   long settingsTemporaryFiles = 0;  // a kill during the settings file's write
 };
 
-std::vector<std::string> Words(const std::string& text) {
-  std::istringstream in(text);
-  return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+// Checks both files after a kill, counts their versions, and removes (and
+// counts) what an unfinished write left behind.
+void Inspect(const std::array<Version, 2>& versions, const fs::path& app, Counts& counts) {
+  StdFileSystem files;
+  const std::string settingsPath = (app / pelorin::store::kSettingsFileName).string();
+  const std::string kaomoji = files.ReadFile((app / "data/big.txt").string()).bytes;
+  const std::string settings = files.ReadFile(settingsPath).bytes;
+  int k = -1;
+  int s = -1;
+  for (int i = 0; i < 2; ++i) {
+    if (kaomoji == versions[i].kaomojiBytes &&
+        pelorin::store::ParseKaomojiFile(kaomoji).entries == versions[i].kaomoji) {
+      ++counts.kaomojiVersion[k = i];
+    }
+    if (settings == versions[i].settingsBytes &&
+        SettingsFile(files, settingsPath).Read("LIST", "LIST").value == versions[i].list) {
+      ++counts.settingsVersion[s = i];
+    }
+  }
+  if (k < 0 || s < 0) {
+    ++counts.torn;
+    std::cout << "TORN after kill " << counts.kills << ": kaomoji file " << kaomoji.size()
+              << " bytes (version " << k << "), settings file " << settings.size()
+              << " bytes (version " << s << ")\n";
+  }
+  for (const fs::path& folder : {app, app / "data"}) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+      const std::string name = entry.path().filename().string();
+      if (!pelorin::platform::IsTemporaryFileName(name)) continue;
+      ++(name.starts_with("big.txt") ? counts.kaomojiTemporaryFiles
+                                     : counts.settingsTemporaryFiles);
+      fs::remove(entry.path());
+    }
+  }
 }
+
+// The writer, started with pipes on its standard input and output. It is
+// ended at once by SIGKILL, which it can neither catch nor delay, or, when it
+// is a launcher (--kill-through-input), by the line "kill", on which the
+// launcher ends the real writer itself and exits with status 0.
+class Writer {
+ public:
+  explicit Writer(const std::vector<std::string>& argv) {
+    int out[2] = {-1, -1};
+    int in[2] = {-1, -1};
+    if (::pipe(out) == 0 && ::pipe(in) == 0) pid_ = ::fork();
+    if (pid_ == 0) {
+      ::dup2(out[1], STDOUT_FILENO);
+      ::dup2(in[0], STDIN_FILENO);
+      for (int fd : {out[0], out[1], in[0], in[1]}) ::close(fd);
+      std::vector<char*> args;
+      for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+      args.push_back(nullptr);
+      ::execvp(args[0], args.data());
+      ::_exit(127);
+    }
+    for (int fd : {out[1], in[0]}) {
+      if (fd >= 0) ::close(fd);
+    }
+    output_ = out[0];
+    input_ = in[1];
+  }
+  ~Writer() {
+    if (pid_ > 0) EndAfter(0, false);
+    for (int fd : {output_, input_}) {
+      if (fd >= 0) ::close(fd);
+    }
+  }
+  Writer(const Writer&) = delete;
+  Writer& operator=(const Writer&) = delete;
+
+  // Blocks until the writer prints the line "ready"; false when it ended first.
+  bool WaitReady() {
+    std::string line;
+    char c = 0;
+    while (pid_ > 0 && ::read(output_, &c, 1) == 1) {
+      if (c != '\n') {
+        line += c;
+      } else if (line == "ready" || line == "ready\r") {
+        return true;
+      } else {
+        line.clear();
+      }
+    }
+    return false;
+  }
+
+  // Sleeps, then ends the writer and waits for it; returns its wait status.
+  int EndAfter(long micros, bool throughInput) {
+    std::this_thread::sleep_for(std::chrono::microseconds(micros));
+    if (!throughInput || ::write(input_, "kill\n", 5) != 5) ::kill(pid_, SIGKILL);
+    int status = 0;
+    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+    pid_ = -1;
+    return status;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  int output_ = -1;
+  int input_ = -1;
+};
+
+struct Options {
+  long kills = 1000;
+  std::vector<std::string> writer;
+  std::string prefix;
+  bool throughInput = false;
+  std::string collection;
+};
 
 bool ParseOptions(int argc, char** argv, Options& options) {
   options.writer = {(fs::path(argv[0]).parent_path() / "pelorin-crash-writer").string()};
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (arg == "--kills" && hasValue) {
+    if (arg == "--kills" && i + 1 < argc) {
       options.kills = std::atol(argv[++i]);
-    } else if (arg == "--seed" && hasValue) {
-      options.seed = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
-    } else if (arg == "--writer" && hasValue) {
-      options.writer = Words(argv[++i]);
-    } else if (arg == "--writer-path-prefix" && hasValue) {
+    } else if (arg == "--writer" && i + 1 < argc) {
+      std::istringstream words(argv[++i]);  // split at blanks: the paths must have none
+      options.writer.assign(std::istream_iterator<std::string>(words), {});
+    } else if (arg == "--writer-path-prefix" && i + 1 < argc) {
       options.prefix = argv[++i];
     } else if (arg == "--kill-through-input") {
       options.throughInput = true;
@@ -100,175 +276,35 @@ bool ParseOptions(int argc, char** argv, Options& options) {
   return !options.collection.empty() && options.kills > 0 && !options.writer.empty();
 }
 
-bool WriteWhole(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out.flush());
-}
+enum class Outcome { Killed, NotStarted, EndedByItself };
 
-Files FilesIn(const fs::path& base) {
-  Files files;
-  files.folder = base / "app";
-  files.versions = base / "versions";
-  files.kaomoji = (files.folder / pelorin::faults::kCrashKaomojiFile).string();
-  files.settings = (files.folder / pelorin::store::kSettingsFileName).string();
-  return files;
-}
-
-// Puts version 0 of both files in place and notes the settings file's bytes
-// for each version, as the program's own writer makes them.
-bool Prepare(const std::array<CrashVersion, 2>& versions, Files& files) {
-  pelorin::platform::StdFileSystem std;
-  fs::create_directories(files.folder / "data");
-  fs::create_directories(files.versions);
-  for (int i = 0; i < 2; ++i) {
-    const std::string n = std::to_string(i);
-    if (!WriteWhole(files.versions / ("kaomoji" + n), versions[i].kaomojiBytes) ||
-        !WriteWhole(files.versions / ("list" + n), versions[i].categoryList)) {
-      return false;
-    }
-  }
-  pelorin::store::SettingsFile settings(std, files.settings);
-  if (!std.WriteFileAtomic(files.settings, pelorin::faults::CrashStartingSettings(versions[0].categoryList))) return false;
-  for (int i : {1, 0}) {
-    if (!settings.Write("LIST", "LIST", versions[i].categoryList).ok) return false;
-    files.settingsBytes[i] = std.ReadFile(files.settings).bytes;
-  }
-  return static_cast<bool>(std.WriteFileAtomic(files.kaomoji, versions[0].kaomojiBytes));
-}
-
-// The mean time of one round of the writer's loop, measured here with the
-// same code, so that the kills spread over a few rounds.
-long RoundMicros(const std::array<CrashVersion, 2>& versions, const Files& files) {
-  pelorin::platform::StdFileSystem std;
-  pelorin::store::SettingsFile settings(std, files.settings);
-  constexpr int kRounds = 4;
-  const auto started = std::chrono::steady_clock::now();
-  for (int i = 0; i < kRounds; ++i) {
-    (void)std.WriteFileAtomic(files.kaomoji, versions[i % 2].kaomojiBytes);
-    (void)settings.Write("LIST", "LIST", versions[i % 2].categoryList);
-  }
-  const auto spent = std::chrono::steady_clock::now() - started;
-  return std::max<long>(
-      200, static_cast<long>(std::chrono::duration_cast<std::chrono::microseconds>(spent).count()) /
-               kRounds);
-}
-
-// Which version the bytes are (-1: neither).
-int VersionOf(const std::string& bytes, const std::string& zero, const std::string& one) {
-  if (bytes == zero) return 0;
-  if (bytes == one) return 1;
-  return -1;
-}
-
-// Removes what unfinished writes left behind, counting it by target.
-void RemoveTemporaryFiles(const Files& files, Counts& counts) {
-  for (const fs::path& folder : {files.folder, files.folder / "data"}) {
-    std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-      const std::string name = entry.path().filename().string();
-      if (name.find(".tmp-") == std::string::npos) continue;
-      ++(name.starts_with("big.txt") ? counts.kaomojiTemporaryFiles : counts.settingsTemporaryFiles);
-      fs::remove(entry.path(), error);
-    }
-  }
-}
-
-// Checks both files after a kill; false when one is torn.
-bool Inspect(const std::array<CrashVersion, 2>& versions, const Files& files, Counts& counts) {
-  pelorin::platform::StdFileSystem std;
-  const std::string kaomoji = std.ReadFile(files.kaomoji).bytes;
-  const std::string settings = std.ReadFile(files.settings).bytes;
-  const int k = VersionOf(kaomoji, versions[0].kaomojiBytes, versions[1].kaomojiBytes);
-  const int s = VersionOf(settings, files.settingsBytes[0], files.settingsBytes[1]);
-  bool whole = k >= 0 && s >= 0;
-  if (k >= 0) {
-    whole = whole && pelorin::store::ParseKaomojiFile(kaomoji).entries == versions[k].kaomoji;
-    ++counts.kaomojiVersion[k];
-  }
-  if (s >= 0) {
-    const pelorin::store::SettingsValue list =
-        pelorin::store::SettingsFile(std, files.settings).Read("LIST", "LIST");
-    whole = whole && list.value == versions[s].categoryList;
-    ++counts.settingsVersion[s];
-  }
-  RemoveTemporaryFiles(files, counts);
-  if (!whole) {
-    ++counts.torn;
-    std::cout << "TORN after kill " << counts.kills << ": kaomoji file " << kaomoji.size()
-              << " bytes (version " << k << "), settings file " << settings.size()
-              << " bytes (version " << s << ")\n";
-  }
-  return whole;
-}
-
-void Report(const Counts& counts, const Options& options, long round, std::size_t kaomojiBytes,
-            std::size_t settingsBytes, double seconds) {
-  std::cout << "crash test: " << counts.kills << " kills (seed " << options.seed
-            << ", each within " << static_cast<double>(2 * round) / 1000 << " ms of the first write), "
-            << counts.torn << " torn files, " << counts.writerFailures << " writer failures, "
-            << counts.startsRetried << " writer starts retried, " << counts.killedElsewhere
-            << " launchers killed from outside, in "
-            << fs::temp_directory_path().string() << ", "
-            << static_cast<long>(seconds) << " s\n"
-            << "  kaomoji file (" << kaomojiBytes << " bytes): version 0 " << counts.kaomojiVersion[0]
-            << " times, version 1 " << counts.kaomojiVersion[1] << " times\n"
-            << "  settings file (" << settingsBytes << " bytes): version 0 "
-            << counts.settingsVersion[0] << " times, version 1 " << counts.settingsVersion[1]
-            << " times\n"
-            << "  kills during a write, by the temporary file left behind (removed): "
-            << counts.kaomojiTemporaryFiles << " of the kaomoji file, "
-            << counts.settingsTemporaryFiles << " of the settings file\n";
-  const long failed = counts.torn + counts.writerFailures;
-  std::cout << counts.kills - counts.torn << " passed, " << failed << " failed\n";
-}
-
-enum class KillOutcome { Killed, NotStarted, KilledElsewhere, EndedByItself };
-
-// Under Wine the launcher is now and then SIGKILLed by someone other than the
-// test (seen only while other Wine programs ran on the same machine). Its
-// writer then ends too (it is in the launcher's job), at a moment nobody
-// chose: the files must be whole all the same, so they are checked like
-// after any kill. Only the launcher's own failures end the test.
-bool WasKilledElsewhere(const pelorin::faults::CrashProcess& writer, const Options& options) {
-  return options.throughInput && writer.Ending() == "signal " + std::to_string(SIGKILL);
-}
-
-// One kill: start the writer, wait for it, kill it at a random moment, check.
-KillOutcome KillOnce(const Options& options, const Files& files, std::mt19937& random, long round,
-              const std::array<CrashVersion, 2>& versions, Counts& counts) {
+// One kill: start the writer, wait for it, end it at a random moment, check.
+Outcome KillOnce(const Options& options, const std::array<Version, 2>& versions,
+                 const fs::path& base, long moment, Counts& counts) {
   std::vector<std::string> argv = options.writer;
-  argv.push_back(options.prefix + files.folder.string());
-  argv.push_back(options.prefix + files.versions.string());
-  pelorin::faults::CrashProcess writer(argv);
-  if (!writer.Running() || !writer.WaitReady()) {
+  argv.push_back(options.prefix + (base / "app").string());
+  argv.push_back(options.prefix + (base / "versions").string());
+  Writer writer(argv);
+  if (!writer.WaitReady()) {
     std::cout << "the writer did not start: " << argv[0] << '\n';
-    return KillOutcome::NotStarted;
+    return Outcome::NotStarted;
   }
-  std::uniform_int_distribution<long> moment(0, 2 * round);
-  if (!writer.KillAfter(moment(random), options.throughInput)) {
-    if (WasKilledElsewhere(writer, options)) {
-      ++counts.killedElsewhere;
-      std::cout << "the launcher was killed from outside; the files are checked\n";
-      (void)Inspect(versions, files, counts);
-      return KillOutcome::KilledElsewhere;
-    }
-    std::cout << "the writer ended by itself (" << writer.Ending() << ")\n";
-    return KillOutcome::EndedByItself;
+  const int status = writer.EndAfter(moment, options.throughInput);
+  const bool sigkill = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+  if (options.throughInput && sigkill && ++counts.killedElsewhere <= options.kills / 100) {
+    // Under Wine the launcher is now and then SIGKILLed by someone other than
+    // the test (seen only while other Wine programs ran on the same machine).
+    // Its writer then ends too (it is in the launcher's job), at a moment
+    // nobody chose: the files must be whole all the same.
+    std::cout << "the launcher was killed from outside; the files are checked\n";
+  } else if (options.throughInput ? WIFEXITED(status) && WEXITSTATUS(status) == 0 : sigkill) {
+    ++counts.kills;
+  } else {
+    std::cout << "the writer ended by itself (wait status " << status << ")\n";
+    return Outcome::EndedByItself;
   }
-  ++counts.kills;
-  (void)Inspect(versions, files, counts);
-  return KillOutcome::Killed;
-}
-
-// A SIGKILL leaves the page cache whole, so the disk's own flushing plays no
-// part: the folder goes to memory when it can, which keeps 1,000 kills well
-// inside a minute. TMPDIR set (to a folder on disk, say) is kept.
-void PreferMemoryForTemporaryFiles() {
-  std::error_code error;
-  if (std::getenv("TMPDIR") == nullptr && fs::is_directory("/dev/shm", error)) {
-    setenv("TMPDIR", "/dev/shm", 0);
-  }
+  Inspect(versions, base / "app", counts);
+  return Outcome::Killed;
 }
 
 }  // namespace
@@ -276,54 +312,60 @@ void PreferMemoryForTemporaryFiles() {
 int main(int argc, char** argv) {
   Options options;
   if (!ParseOptions(argc, argv, options)) {
-    std::cerr << "usage: pelorin-crash-test [--kills N] [--seed S] [--writer \"COMMAND\"] "
+    std::cerr << "usage: pelorin-crash-test [--kills N] [--writer \"COMMAND\"] "
                  "[--writer-path-prefix PREFIX] [--kill-through-input] COLLECTION\n";
     return 2;
   }
   std::ifstream in(options.collection, std::ios::binary);
-  const std::string collection((std::istreambuf_iterator<char>(in)),
-                               std::istreambuf_iterator<char>());
-  const std::array<CrashVersion, 2> versions = pelorin::faults::MakeCrashVersions(collection);
-  if (versions[0].kaomoji.empty()) {
-    std::cerr << "no kaomoji in " << options.collection << '\n';
-    return 2;
-  }
-  PreferMemoryForTemporaryFiles();
-  std::mt19937 random(options.seed);
+  std::array<Version, 2> versions = MakeVersions(
+      std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+  // A SIGKILL leaves the page cache whole, so the disk's own flushing plays
+  // no part: the files go to memory when they can, which keeps 1,000 kills
+  // well inside a minute. TMPDIR set (to a folder on disk, say) is kept.
+  if (fs::is_directory("/dev/shm")) setenv("TMPDIR", "/dev/shm", 0);
+  std::mt19937 random(std::random_device{}());
   const fs::path base = fs::temp_directory_path() / ("pelorin-crash-" + std::to_string(random()));
-  Files files = FilesIn(base);
-  if (!Prepare(versions, files)) {
-    std::cerr << "cannot prepare the files in " << base << '\n';
+  if (versions[0].kaomoji.empty() || !Prepare(versions, base / "app", base / "versions")) {
+    std::cerr << "cannot prepare the files from " << options.collection << " in " << base << '\n';
     return 2;
   }
-  const long round = RoundMicros(versions, files);
+  std::signal(SIGPIPE, SIG_IGN);  // a launcher gone: its "kill" fails, SIGKILL follows
+  std::uniform_int_distribution<long> moment(0, 2 * RoundMicros(versions, base / "app"));
   const auto started = std::chrono::steady_clock::now();
   Counts counts;
   // Under Wine a process fails to start now and then ("failed to map the
   // shared user data": Debian's wine has no preloader to keep that address
   // free). A writer that ended before "ready" wrote nothing, so it is started
   // again, a few times in a row at most, and counted.
-  constexpr int kStartAttempts = 3;
   int failedStarts = 0;
   while (counts.kills < options.kills) {
-    const KillOutcome outcome = KillOnce(options, files, random, round, versions, counts);
-    if (outcome == KillOutcome::Killed) {
+    const Outcome outcome = KillOnce(options, versions, base, moment(random), counts);
+    if (outcome == Outcome::Killed) {
       failedStarts = 0;
-    } else if (outcome == KillOutcome::KilledElsewhere &&
-               counts.killedElsewhere <= options.kills / 100) {
-      failedStarts = 0;
-    } else if (outcome == KillOutcome::NotStarted && ++failedStarts < kStartAttempts) {
+    } else if (outcome == Outcome::NotStarted && ++failedStarts < 3) {
       ++counts.startsRetried;
     } else {
       ++counts.writerFailures;
       break;
     }
   }
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-  Report(counts, options, round, versions[0].kaomojiBytes.size(), files.settingsBytes[0].size(),
-         seconds);
-  std::error_code ignored;
-  fs::remove_all(base, ignored);
+  const auto seconds =
+      std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started);
+  std::cout << "crash test: " << counts.kills << " kills, " << counts.torn << " torn files, "
+            << counts.writerFailures << " writer failures, " << counts.startsRetried
+            << " writer starts retried, " << counts.killedElsewhere
+            << " launchers killed from outside, " << seconds.count() << " s\n";
+  auto versionsSeen = [](const char* file, std::size_t bytes, const std::array<long, 2>& seen) {
+    std::cout << "  " << file << " file (" << bytes << " bytes): version 0 " << seen[0]
+              << " times, version 1 " << seen[1] << " times\n";
+  };
+  versionsSeen("kaomoji", versions[0].kaomojiBytes.size(), counts.kaomojiVersion);
+  versionsSeen("settings", versions[0].settingsBytes.size(), counts.settingsVersion);
+  std::cout << "  kills during a write, by the temporary file left behind (removed): "
+            << counts.kaomojiTemporaryFiles << " of the kaomoji file, "
+            << counts.settingsTemporaryFiles << " of the settings file\n"
+            << counts.kills - counts.torn << " passed, " << counts.torn + counts.writerFailures
+            << " failed\n";
+  fs::remove_all(base);
   return counts.torn == 0 && counts.writerFailures == 0 ? 0 : 1;
 }
