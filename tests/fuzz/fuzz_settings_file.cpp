@@ -2,9 +2,10 @@
 // key, value) and then any bytes as the file. Parse, set that value, write,
 // parse again: the value reads back exactly and every other value stays as
 // it was; removing it changes no other value either. The index of the bytes
-// (store::ProfileIndex) agrees with the index of the parsed document written again. The same change
-// through store::SettingsFile (UTF-8 names, the file in any encoding) reads
-// back too.
+// (store::ProfileIndex) agrees with the index of the parsed document written
+// again. The same change through store::SettingsFile (UTF-8 names, the file
+// in any encoding) reads back too.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -18,31 +19,27 @@
 #include "store/profile_syntax.h"
 #include "store/settings_file.h"
 #include "tests/fuzz/fuzz_support.h"
-#include "tests/fuzz/memory_file_system.h"
 
 namespace pelorin::fuzz {
 namespace {
 
 using store::ProfileDocument;
+using Values = std::vector<std::optional<std::string>>;
+using Name = std::pair<std::string_view, std::string_view>;  // section, key
 
-constexpr std::size_t kMaxSections = 8;
-constexpr std::size_t kMaxKeys = 16;
-
+// Every section and key name the file may hold (a superset: a name that is
+// not there reads as missing before and after alike), a few of each.
 struct Candidates {
   std::vector<std::string> sections;
   std::vector<std::string> keys;
 };
 
 void AddUnique(std::vector<std::string>& names, std::string_view name, std::size_t limit) {
-  if (names.size() >= limit) return;
-  for (const std::string& known : names) {
-    if (known == name) return;
+  if (names.size() < limit && std::find(names.begin(), names.end(), name) == names.end()) {
+    names.emplace_back(name);
   }
-  names.emplace_back(name);
 }
 
-// Every section and key name the file may hold (a superset: a name that is
-// not there reads as missing before and after alike).
 Candidates CandidatesOf(std::string_view bytes) {
   Candidates found;
   std::size_t start = 0;
@@ -51,13 +48,13 @@ Candidates CandidatesOf(std::string_view bytes) {
     if (end == bytes.npos) end = bytes.size();
     std::string_view line = bytes.substr(start, end - start);
     if (std::size_t equals = line.find('='); equals != line.npos) {
-      AddUnique(found.keys, line.substr(0, equals), kMaxKeys);
+      AddUnique(found.keys, line.substr(0, equals), 16);
     }
     std::string_view trimmed = store::TrimBlanks(line);
     if (!trimmed.empty() && trimmed.front() == '[') {
       for (std::size_t close = trimmed.find(']'); close != trimmed.npos;
            close = trimmed.find(']', close + 1)) {
-        AddUnique(found.sections, store::TrimBlanks(trimmed.substr(1, close - 1)), kMaxSections);
+        AddUnique(found.sections, store::TrimBlanks(trimmed.substr(1, close - 1)), 8);
       }
     }
     start = end + 1;
@@ -65,51 +62,22 @@ Candidates CandidatesOf(std::string_view bytes) {
   return found;
 }
 
-using Values = std::vector<std::optional<std::string>>;
-
-// A value of the document as the program reads it back: its written text, indexed.
-std::optional<std::string> ValueIn(const store::ProfileIndex& index, std::string_view section,
-                                   std::string_view key) {
-  const std::optional<std::string_view> value = index.Get(section, key);
-  return value ? std::optional<std::string>(*value) : std::nullopt;
-}
-
-Values ValuesOf(const ProfileDocument& document, const Candidates& names) {
-  const store::ProfileIndex index(document.Serialize());
+// The value of every candidate name but `except`, as the index of `text`
+// (store::ProfileIndex) finds it.
+Values ValuesIn(std::string text, const Candidates& names, std::optional<Name> except = {}) {
+  const store::ProfileIndex index(std::move(text));
   Values values;
-  for (const std::string& section : names.sections) {
-    for (const std::string& key : names.keys) values.push_back(ValueIn(index, section, key));
+  for (const std::string& s : names.sections) {
+    for (const std::string& k : names.keys) {
+      if (except && store::EqualsIgnoringAsciiCase(s, except->first) &&
+          store::EqualsIgnoringAsciiCase(k, except->second)) {
+        continue;
+      }
+      const std::optional<std::string_view> value = index.Get(s, k);
+      values.push_back(value ? std::optional<std::string>(*value) : std::nullopt);
+    }
   }
   return values;
-}
-
-// Every candidate except the changed key reads as before.
-void CheckOthersUnchanged(const ProfileDocument& document, const Candidates& names,
-                          const Values& before, std::string_view section, std::string_view key) {
-  const store::ProfileIndex index(document.Serialize());
-  std::size_t i = 0;
-  for (const std::string& s : names.sections) {
-    for (const std::string& k : names.keys) {
-      const bool changed = store::EqualsIgnoringAsciiCase(s, section) &&
-                           store::EqualsIgnoringAsciiCase(k, key);
-      if (!changed) PELORIN_FUZZ_CHECK(ValueIn(index, s, k) == before[i]);
-      ++i;
-    }
-  }
-}
-
-// The index of the file as it stands finds what the parsed and rewritten document holds.
-void CheckIndex(std::string_view file, const Candidates& names, const Values& parsed) {
-  const store::ProfileIndex index{std::string(file)};
-  std::size_t i = 0;
-  for (const std::string& s : names.sections) {
-    for (const std::string& k : names.keys) {
-      const std::optional<std::string_view> found = index.Get(s, k);
-      PELORIN_FUZZ_CHECK(found.has_value() == parsed[i].has_value());
-      PELORIN_FUZZ_CHECK(!found || *found == *parsed[i]);
-      ++i;
-    }
-  }
 }
 
 void CheckProfileDocument(std::string_view file, std::string_view section, std::string_view key,
@@ -122,41 +90,60 @@ void CheckProfileDocument(std::string_view file, std::string_view section, std::
     return;
   }
   Candidates names = CandidatesOf(file);
-  AddUnique(names.sections, section, kMaxSections + 1);
-  const Values before = ValuesOf(document, names);
-  CheckIndex(file, names, before);
+  AddUnique(names.sections, section, 9);
+  // The index of the file as it stands finds what the parsed document holds.
+  PELORIN_FUZZ_CHECK(ValuesIn(std::string(file), names) == ValuesIn(serialized, names));
+  const Values others = ValuesIn(serialized, names, Name{section, key});
 
   document.Set(section, key, value);
-  ProfileDocument written = ProfileDocument::Parse(document.Serialize());
-  PELORIN_FUZZ_CHECK(ValueIn(store::ProfileIndex(written.Serialize()), section, key) ==
-                     std::optional<std::string>(value));
-  CheckOthersUnchanged(written, names, before, section, key);
-  CheckIndex(written.Serialize(), names, ValuesOf(written, names));
+  const std::string written = ProfileDocument::Parse(document.Serialize()).Serialize();
+  PELORIN_FUZZ_CHECK(ValuesIn(written, Candidates{{std::string(section)}, {std::string(key)}}) ==
+                     Values{std::string(value)});
+  PELORIN_FUZZ_CHECK(ValuesIn(written, names, Name{section, key}) == others);
 
-  written.Set(section, key, std::nullopt);
-  const ProfileDocument removed = ProfileDocument::Parse(written.Serialize());
-  CheckOthersUnchanged(removed, names, before, section, key);
+  ProfileDocument removed = ProfileDocument::Parse(written);
+  removed.Set(section, key, std::nullopt);
+  PELORIN_FUZZ_CHECK(ValuesIn(ProfileDocument::Parse(removed.Serialize()).Serialize(), names,
+                              Name{section, key}) == others);
 }
 
-// The program's own path: UTF-8 names and value, code page 932 in the file.
+// The settings file alone, in memory, so that a fuzz run touches no disk;
+// SettingsFile only reads and replaces it.
+class OneFile : public platform::FileSystem {
+ public:
+  explicit OneFile(std::string_view bytes) : bytes(bytes) {}
+  platform::ReadResult ReadFile(const std::string&) override {
+    return {platform::ReadStatus::Ok, bytes, {}};
+  }
+  platform::FileResult WriteFileAtomic(const std::string&, const std::string& written) override {
+    bytes = written;
+    return platform::FileResult::Ok();
+  }
+  platform::FileResult RenameFile(const std::string&, const std::string&) override {
+    return platform::FileResult::Fail("not the settings file's");
+  }
+  platform::FileResult RemoveFile(const std::string&) override { return RenameFile("", ""); }
+  bool Exists(const std::string&) override { return true; }
+  platform::FileResult MakeDirectory(const std::string&) override { return RenameFile("", ""); }
+  std::vector<std::string> ListFiles(const std::string&) override { return {}; }
+
+  std::string bytes;
+};
+
+// The program's own path: UTF-8 names and value, the file in any encoding.
 void CheckSettingsFile(std::string_view file, std::string_view section, std::string_view key,
                        std::string_view value) {
-  MemoryFileSystem files;
-  const std::string path = "/app/設定.ini";
-  files.Files()[path] = std::string(file);
-  store::SettingsFile settings(files, path);
+  OneFile files(file);
+  store::SettingsFile settings(files, "/app/設定.ini");
   // Read first, so that the read after the change meets the index of the
   // bytes before it.
   (void)settings.Read(std::string(section), std::string(key));
-  const store::SettingsWrite write =
-      settings.Write(std::string(section), std::string(key), std::string(value));
-  if (!write.ok) {
-    PELORIN_FUZZ_CHECK(files.Files()[path] == file);
+  if (!settings.Write(std::string(section), std::string(key), std::string(value)).ok) {
+    PELORIN_FUZZ_CHECK(files.bytes == file);
     return;
   }
   const store::SettingsValue read = settings.Read(std::string(section), std::string(key));
-  PELORIN_FUZZ_CHECK(read.readable);
-  PELORIN_FUZZ_CHECK(read.value == std::optional<std::string>(value));
+  PELORIN_FUZZ_CHECK(read.readable && read.value == std::optional<std::string>(value));
 }
 
 }  // namespace

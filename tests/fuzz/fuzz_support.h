@@ -43,35 +43,26 @@ inline std::vector<std::string_view> SplitAtNewlines(std::string_view text) {
 // nothing above U+10FFFF. Written apart from the store's own check so that
 // the two judge each other.
 inline bool IsWellFormedUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
+  for (std::size_t i = 0; i < text.size();) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    std::uint32_t codePoint = 0;
-    std::size_t length = 0;
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    } else if ((lead & 0xE0) == 0xC0) {
-      codePoint = lead & 0x1F;
-      length = 2;
-    } else if ((lead & 0xF0) == 0xE0) {
-      codePoint = lead & 0x0F;
-      length = 3;
-    } else if ((lead & 0xF8) == 0xF0) {
-      codePoint = lead & 0x07;
-      length = 4;
-    } else {
-      return false;
-    }
-    if (i + length > text.size()) return false;
+    // The sequence's length from its lead byte: 0xxxxxxx, 110xxxxx, 1110xxxx, 11110xxx.
+    const std::size_t length = lead < 0x80         ? 1
+                               : (lead >> 5) == 6  ? 2
+                               : (lead >> 4) == 14 ? 3
+                               : (lead >> 3) == 30 ? 4
+                                                   : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    std::uint32_t codePoint = lead & (0x7F >> length);
     for (std::size_t k = 1; k < length; ++k) {
       const auto next = static_cast<unsigned char>(text[i + k]);
       if ((next & 0xC0) != 0x80) return false;
       codePoint = (codePoint << 6) | (next & 0x3F);
     }
     constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (codePoint < kSmallest[length] || codePoint > 0x10FFFF) return false;
-    if (codePoint >= 0xD800 && codePoint <= 0xDFFF) return false;
+    if (codePoint < kSmallest[length] || codePoint > 0x10FFFF ||
+        (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+      return false;
+    }
     i += length;
   }
   return true;

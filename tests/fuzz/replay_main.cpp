@@ -12,42 +12,31 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-namespace {
-
-namespace fs = std::filesystem;
-
-int RunOne(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    std::fprintf(stderr, "cannot read %s\n", path.c_str());
-    return 1;
-  }
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-  return 0;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
+  namespace fs = std::filesystem;
   std::vector<fs::path> inputs;
   for (int i = 1; i < argc; ++i) {
-    const fs::path path = argv[i];
-    std::error_code error;
-    if (fs::is_directory(path, error)) {
-      for (const fs::directory_entry& entry : fs::recursive_directory_iterator(path)) {
-        if (entry.is_regular_file()) inputs.push_back(entry.path());
-      }
-    } else {
-      inputs.push_back(path);
+    if (!fs::is_directory(argv[i])) {
+      inputs.emplace_back(argv[i]);
+      continue;
+    }
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(argv[i])) {
+      if (entry.is_regular_file()) inputs.push_back(entry.path());
     }
   }
   if (inputs.empty()) {
     std::fprintf(stderr, "usage: %s FILE-OR-FOLDER...\n", argv[0]);
     return 2;
   }
-  int failures = 0;
-  for (const fs::path& input : inputs) failures += RunOne(input);
+  for (const fs::path& input : inputs) {
+    std::ifstream in(input, std::ios::binary);
+    if (!in) {
+      std::fprintf(stderr, "cannot read %s\n", input.c_str());
+      return 1;
+    }
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  }
   std::printf("%zu inputs replayed\n", inputs.size());
-  return failures == 0 ? 0 : 1;
+  return 0;
 }
