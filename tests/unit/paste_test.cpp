@@ -5,27 +5,20 @@
 // the program while another window stands above it.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "app/form1.h"
 #include "platform/sim/sim_platform.h"
+#include "tests/unit/test_files.h"
 
 namespace pelorin {
 namespace {
 
 using platform::ListId;
-
-void Put(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using testing_support::Put;
 
 TEST(Paste, RaisesItsOwnWindowBeforeLookingBelowIt) {
   sim::SimPlatform sim;
-  const std::filesystem::path folder(sim.AppFolder());
-  std::filesystem::create_directory(folder / "data");
-  Put(folder / "data" / "A.txt", "(^_^)\r\n");
-  Put(folder / std::filesystem::path(u8"設定.ini"),
+  Put(sim.AppFolder() + "/data/A.txt", "(^_^)\r\n");
+  Put(sim.AppFolder() + "/設定.ini",
       "[LIST]\r\nLIST=A,\r\n[DATA]\r\nSTATE=0,1200,1200,2650,4805,True,False\r\n");
   app::Form1 form(sim);
   form.Create();

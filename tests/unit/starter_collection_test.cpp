@@ -6,9 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <set>
@@ -28,49 +25,30 @@
 #include "store/kaomoji_file.h"
 #include "store/profile_index.h"
 #include "store/window_state.h"
+#include "tests/unit/test_files.h"
 
 namespace pelorin {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace testing_support;
 using platform::ListId;
 
 constexpr int kLeastKaomoji = 150;
 constexpr int kLeastCategories = 8;
+const std::string kDist = PELORIN_DIST;
 
-fs::path Native(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
-
-std::string Utf8Name(const fs::path& path) {
-  const std::u8string name = path.filename().u8string();
-  return std::string(name.begin(), name.end());
-}
-
-std::string Contents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-const fs::path& Dist() {
-  static const fs::path dist = Native(PELORIN_DIST);
-  return dist;
-}
-
-std::string SettingsBytes() { return Contents(Dist() / Native("設定.ini")); }
-
-// The kaomoji files in dist/data, by file name (UTF-8), with their bytes.
+// The kaomoji files in dist/data, by file name, with their bytes.
 std::map<std::string, std::string> DataFiles() {
   std::map<std::string, std::string> files;
-  for (const fs::directory_entry& entry : fs::directory_iterator(Dist() / "data")) {
-    files[Utf8Name(entry.path())] = Contents(entry.path());
+  for (const std::string& name : Listing(kDist + "/data")) {
+    files[name] = Contents(kDist + "/data/" + name);
   }
   return files;
 }
 
-// The settings file's text, decoded from code page 932.
-std::string SettingsText() { return platform::DecodeCp932(SettingsBytes()).value_or(""); }
-
 std::vector<std::string> CategoryNames() {
-  const store::ProfileIndex settings(SettingsText());
+  const store::ProfileIndex settings(
+      platform::DecodeCp932(Contents(kDist + "/設定.ini")).value_or(""));
   const std::optional<std::string_view> list = settings.Get("LIST", "LIST");
   return list ? store::ParseCategoryList(std::string(*list)) : std::vector<std::string>{};
 }
@@ -118,12 +96,11 @@ TEST(StarterCollection, HoldsKaomojiAndNamesTheProgramCanKeep) {
 // rewritten).
 TEST(StarterCollection, ProgramOpensItAndLeavesItUnchangedAfterShowingEveryCategory) {
   sim::SimPlatform sim;
-  const fs::path folder = Native(sim.AppFolder());
-  fs::copy_file(Dist() / Native("設定.ini"), folder / Native("設定.ini"));
+  const std::string folder = sim.AppFolder();
+  const std::string settings = Contents(kDist + "/設定.ini");
+  Put(folder + "/設定.ini", settings);
   const std::map<std::string, std::string> files = DataFiles();
-  for (const auto& [name, bytes] : files) {
-    fs::copy_file(Dist() / "data" / Native(name), folder / "data" / Native(name));
-  }
+  for (const auto& [name, bytes] : files) Put(folder + "/data/" + name, bytes);
 
   app::Form1 form(sim);
   form.Create();
@@ -146,21 +123,17 @@ TEST(StarterCollection, ProgramOpensItAndLeavesItUnchangedAfterShowingEveryCateg
   ASSERT_TRUE(sim.Close().ok);
   EXPECT_TRUE(sim.TakeFailures().empty());
 
-  EXPECT_EQ(Contents(folder / Native("設定.ini")), SettingsBytes());
+  EXPECT_EQ(Contents(folder + "/設定.ini"), settings);
   for (const auto& [name, bytes] : files) {
-    EXPECT_EQ(Contents(folder / "data" / Native(name)), bytes) << name;
+    EXPECT_EQ(Contents(folder + "/data/" + name), bytes) << name;
   }
-  std::vector<std::string> after;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder / "data")) {
-    after.push_back(Utf8Name(entry.path()));
-  }
-  EXPECT_EQ(after.size(), files.size()) << "stray files in data";
+  EXPECT_EQ(Listing(folder + "/data").size(), files.size()) << "stray files in data";
 }
 
 // The help document's text with the entities it uses replaced, and the
 // message boxes' CR LF as the document writes them (one line end).
 std::string HelpText() {
-  std::string text = Contents(Dist() / "Help.html");
+  std::string text = Contents(kDist + "/Help.html");
   const std::pair<std::string, std::string> entities[] = {
       {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}};
   for (const auto& [entity, character] : entities) {
@@ -183,21 +156,38 @@ TEST(HelpDocument, QuotesEveryMessageTheProgramShows) {
   // The document writes 種類 where the program puts the category's name.
   const std::string name = "種類";
   const std::string file = name + ".txt";
-  const std::string messages[] = {
-      app::messages::kSecondCopy, app::messages::kDuplicateCategory,
-      app::messages::kAddCategoryFirst, app::messages::kWarningCaption,
-      app::messages::kDeleteQuestion, app::messages::kSettingsUnreadable,
-      app::messages::kSettingsNotWritten, app::messages::kSettingsNotReadNow,
-      app::messages::KaomojiFileUnreadable(name, file), app::messages::KaomojiFileDamaged(name, file),
-      app::messages::KaomojiNotSaved(name, file), app::messages::KaomojiNotSavedQuit(name, file),
-      categories::kAddPrompt, categories::kAddCaption, categories::kRenamePrompt,
-      categories::kRenameCaption, categories::kDeleteCaption, categories::kNameBadCharacter,
-      categories::kNameBadForSettings, categories::kNameReserved, categories::kNameTooLong,
-      categories::kNameNotCp932,
-      categories::kNameDiffersOnlyInCase, categories::FileAlreadyThere(file),
-      categories::FileNotCreated(file), kaomoji::kAddPrompt, kaomoji::kAddCaption,
-      kaomoji::kRewritePrompt, kaomoji::kRewriteCaption, kaomoji::kDeleteCaption,
-      kaomoji::kLineBreakRefused, help::kVersionCaption};
+  const std::string messages[] = {app::messages::kSecondCopy,
+                                  app::messages::kDuplicateCategory,
+                                  app::messages::kAddCategoryFirst,
+                                  app::messages::kWarningCaption,
+                                  app::messages::kDeleteQuestion,
+                                  app::messages::kSettingsUnreadable,
+                                  app::messages::kSettingsNotWritten,
+                                  app::messages::kSettingsNotReadNow,
+                                  app::messages::KaomojiFileUnreadable(name, file),
+                                  app::messages::KaomojiFileDamaged(name, file),
+                                  app::messages::KaomojiNotSaved(name, file),
+                                  app::messages::KaomojiNotSavedQuit(name, file),
+                                  categories::kAddPrompt,
+                                  categories::kAddCaption,
+                                  categories::kRenamePrompt,
+                                  categories::kRenameCaption,
+                                  categories::kDeleteCaption,
+                                  categories::kNameBadCharacter,
+                                  categories::kNameBadForSettings,
+                                  categories::kNameReserved,
+                                  categories::kNameTooLong,
+                                  categories::kNameNotCp932,
+                                  categories::kNameDiffersOnlyInCase,
+                                  categories::FileAlreadyThere(file),
+                                  categories::FileNotCreated(file),
+                                  kaomoji::kAddPrompt,
+                                  kaomoji::kAddCaption,
+                                  kaomoji::kRewritePrompt,
+                                  kaomoji::kRewriteCaption,
+                                  kaomoji::kDeleteCaption,
+                                  kaomoji::kLineBreakRefused,
+                                  help::kVersionCaption};
   const std::string help = HelpText();
   for (const std::string& message : messages) {
     EXPECT_NE(help.find(OneLineEnd(message)), std::string::npos) << message;
@@ -217,8 +207,7 @@ TEST(HelpDocument, HelpAndReadmeGiveTheVersionAndTheAddressesOfTheVersionBox) {
   const std::string version = "Pelorin " + std::to_string(PELORIN_VERSION_MAJOR) + "." +
                               std::to_string(PELORIN_VERSION_MINOR) + "." +
                               std::to_string(PELORIN_VERSION_PATCH);
-  const std::optional<std::string> readme =
-      platform::DecodeCp932(Contents(Dist() / "README.txt"));
+  const std::optional<std::string> readme = platform::DecodeCp932(Contents(kDist + "/README.txt"));
   ASSERT_TRUE(readme.has_value()) << "README.txt is not code page 932";
   for (const std::string& text : {HelpText(), *readme}) {
     EXPECT_NE(text.find(version), std::string::npos) << version;
@@ -229,19 +218,14 @@ TEST(HelpDocument, HelpAndReadmeGiveTheVersionAndTheAddressesOfTheVersionBox) {
 }
 
 TEST(HelpDocument, ReadmeEndsEveryLineWithCrLf) {
-  const std::string readme = Contents(Dist() / "README.txt");
-  ASSERT_FALSE(readme.empty());
+  const std::string readme = Contents(kDist + "/README.txt");
   EXPECT_TRUE(readme.ends_with("\r\n"));
-  for (std::size_t i = 0; i < readme.size(); ++i) {
-    const bool lineFeed = readme[i] == '\n';
-    const bool carriageReturn = readme[i] == '\r';
-    if (lineFeed) {
-      EXPECT_TRUE(i > 0 && readme[i - 1] == '\r') << "a bare LF at byte " << i;
-    }
-    if (carriageReturn) {
-      EXPECT_TRUE(i + 1 < readme.size() && readme[i + 1] == '\n') << "a bare CR at byte " << i;
-    }
+  std::size_t lineEnds = 0;
+  for (std::size_t at = readme.find("\r\n"); at != readme.npos; at = readme.find("\r\n", at + 2)) {
+    ++lineEnds;
   }
+  EXPECT_EQ(std::count(readme.begin(), readme.end(), '\r'), lineEnds) << "a bare CR";
+  EXPECT_EQ(std::count(readme.begin(), readme.end(), '\n'), lineEnds) << "a bare LF";
 }
 
 }  // namespace
