@@ -185,6 +185,9 @@ void Inspect(const std::array<Version, 2>& versions, const fs::path& app, Counts
 class Writer {
  public:
   explicit Writer(const std::vector<std::string>& argv) {
+    std::vector<char*> args;
+    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
     int out[2] = {-1, -1};
     int in[2] = {-1, -1};
     if (::pipe(out) == 0 && ::pipe(in) == 0) pid_ = ::fork();
@@ -192,9 +195,6 @@ class Writer {
       ::dup2(out[1], STDOUT_FILENO);
       ::dup2(in[0], STDIN_FILENO);
       for (int fd : {out[0], out[1], in[0], in[1]}) ::close(fd);
-      std::vector<char*> args;
-      for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
-      args.push_back(nullptr);
       ::execvp(args[0], args.data());
       ::_exit(127);
     }
