@@ -94,9 +94,14 @@ bool RightClick(POINT where) {
   return Buttons(where, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
 }
 
-bool PressKey(WORD virtualKey) { return Send({Key(virtualKey, false), Key(virtualKey, true)}); }
-bool KeyDown(WORD virtualKey) { return Send({Key(virtualKey, false)}); }
-bool KeyUp(WORD virtualKey) { return Send({Key(virtualKey, true)}); }
+bool PressKeys(const std::vector<WORD>& virtualKeys) {
+  std::vector<INPUT> inputs;
+  for (WORD key : virtualKeys) inputs.push_back(Key(key, false));
+  for (auto key = virtualKeys.rbegin(); key != virtualKeys.rend(); ++key) {
+    inputs.push_back(Key(*key, true));
+  }
+  return Send(std::move(inputs));
+}
 
 bool TypeText(const std::wstring& text) {
   std::vector<INPUT> inputs;
@@ -119,6 +124,16 @@ bool Activate(HWND window) {
   if (::GetForegroundWindow() == window) return true;
   ::SetForegroundWindow(window);
   return WaitUntil([&] { return ::GetForegroundWindow() == window; }, 2000);
+}
+
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = ::GetModuleHandleW(nullptr);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = name;
+  ::RegisterClassExW(&windowClass);
 }
 
 LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs) {

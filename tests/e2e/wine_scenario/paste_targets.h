@@ -2,8 +2,9 @@
 // The other programs' windows of a scenario (`windows TITLE...`): real
 // top-level windows of this process, each with a multi-line edit control
 // that takes a paste like an editor does. Every Ctrl+V that reaches one is
-// logged with what the edit control received. Ctrl+V is read from the keys
-// as they were sent (injected_keys.h), not from the window's own key state.
+// logged with what the edit control received, for expect pasted. Ctrl+V is
+// read from the keys as they were sent, not from the window's own key state
+// (paste_targets.cpp says why).
 
 #include <windows.h>
 
@@ -13,24 +14,14 @@
 #include <string>
 #include <vector>
 
-#include "tests/e2e/wine_scenario/injected_keys.h"
+#include "tests/scenario/output_expectations.h"
 
 namespace pelorin::wine_scenario {
 
-// Ctrl+V as it reached a window.
-struct PasteRecord {
-  std::string target;               // the title of the window that got it
-  std::optional<std::string> text;  // the clipboard's text then (nullopt: none)
-  std::string received;             // what the edit control gained
-  bool shift = false;               // Shift was held at the V
-
-  std::string Describe() const;
-};
-
-class PasteTargets {
+class PasteTargets : public scenario::PasteLog {
  public:
   PasteTargets();
-  ~PasteTargets();
+  ~PasteTargets() override;
   PasteTargets(const PasteTargets&) = delete;
   PasteTargets& operator=(const PasteTargets&) = delete;
 
@@ -39,22 +30,33 @@ class PasteTargets {
   // `keepActive` (the window `below` stays the active one), the first new
   // window becomes the active window.
   bool Replace(const std::vector<std::string>& titles, HWND below, bool keepActive);
-  void Clear();
 
-  std::deque<PasteRecord>& Log() { return log_; }
+  // The log as expect pasted reads it: the window must have received the
+  // text, by a Ctrl+V without Shift.
+  bool Empty() const override { return log_.empty(); }
+  bool OldestIs(const std::string& title, const std::string& text) const override;
+  std::string DescribeOldest() const override { return log_.front().Describe(); }
+  void TakeOldest() override { log_.pop_front(); }
 
  private:
+  // Ctrl+V as it reached a window.
+  struct Paste {
+    std::string target;               // the title of the window that got it
+    std::optional<std::string> text;  // the clipboard's text then (nullopt: none)
+    std::string received;             // what the edit control gained
+    bool shift = false;               // Shift was held at the V
+    std::string Describe() const;
+  };
   struct Target;
-  bool Create(const std::string& title, int number);
-  void Stack(HWND below);
+  class KeyHook;
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR data);
-  void Record(Target& target, const std::wstring& before, bool shift);
+  void Destroy();
 
   std::vector<std::unique_ptr<Target>> targets_;
-  std::unique_ptr<InjectedKeys> keys_;  // while there are windows
-  std::deque<PasteRecord> log_;
+  std::unique_ptr<KeyHook> keys_;  // while there are windows
+  std::deque<Paste> log_;
 };
 
 // The clipboard's text; nullopt when it holds no text.

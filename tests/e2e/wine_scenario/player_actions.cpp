@@ -23,7 +23,7 @@ std::optional<POINT> VisibleCenter(RECT rect, RECT within) {
   if (!::IntersectRect(&shown, &rect, &within) || !::IntersectRect(&shown, &shown, &screen)) {
     return std::nullopt;
   }
-  return POINT{(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2};
+  return e2e::Center(shown);
 }
 
 RECT ClientOnScreen(HWND window) {
@@ -157,10 +157,8 @@ StepResult Player::PressKey(ListName list, int code, int mask) {
   for (const auto& [bit, key] : modifiers) {
     if (mask & bit) keys.push_back(key);
   }
-  const auto virtualKey = static_cast<WORD>(code);
-  if (std::find(keys.begin(), keys.end(), virtualKey) == keys.end()) keys.push_back(virtualKey);
-  for (WORD key : keys) e2e::KeyDown(key);
-  for (auto it = keys.rbegin(); it != keys.rend(); ++it) e2e::KeyUp(*it);
+  if (std::ranges::find(keys, code) == keys.end()) keys.push_back(static_cast<WORD>(code));
+  e2e::PressKeys(keys);
   return Settle();
 }
 
@@ -207,19 +205,12 @@ StepResult Player::Drag(double first, double second, bool resize) {
 // The caption's buttons send these commands; nothing changes when the window
 // is in that state already.
 StepResult Player::ChangeState(platform::WindowState state) {
+  using platform::WindowState;
   if (StepResult failure = PrepareAction()) return failure;
-  const bool minimized = program_->IsMinimized();
-  const bool maximized = program_->IsMaximized();
-  UINT command = SC_RESTORE;
-  bool already = !minimized && !maximized;
-  if (state == platform::WindowState::Minimized) {
-    command = SC_MINIMIZE;
-    already = minimized;
-  } else if (state == platform::WindowState::Maximized) {
-    command = SC_MAXIMIZE;
-    already = maximized;
-  }
-  if (already) return Pass();
+  if (state == State()) return Pass();
+  const UINT command = state == WindowState::Minimized   ? SC_MINIMIZE
+                       : state == WindowState::Maximized ? SC_MAXIMIZE
+                                                         : SC_RESTORE;
   ::PostMessageW(Window(), WM_SYSCOMMAND, command, 0);
   return Settle();
 }

@@ -1,7 +1,6 @@
 // The program's life (start, close, restart) and the answers queued for its
 // dialogs.
 #include "tests/e2e/desktop.h"
-#include "tests/e2e/wine_scenario/layout_rules.h"
 #include "tests/e2e/wine_scenario/player.h"
 #include "tests/scenario/window_expectations.h"
 
@@ -46,7 +45,7 @@ StepResult Player::Start() {
   }
   started_ = true;
   beepsSeen_ = beepsChecked_ = 0;
-  list3Width_ = 0;
+  list3Width_ = 0;  // measured again once the window is shown
   const bool appeared = e2e::WaitUntil(
       [&] {
         return !program_->Running() || (program_->Window() != nullptr &&
@@ -59,7 +58,6 @@ StepResult Player::Start() {
     // The first show brings the window to the front with the focus.
     HWND window = Window();
     e2e::WaitUntil([&] { return ::GetForegroundWindow() == window; }, kActivationTimeoutMs);
-    list3Width_ = List3Width(*program_);
   }
   return settled;
 }

@@ -19,7 +19,6 @@ namespace probe = platform::win32::probe;
 struct MenuItemView {
   int item = -1;  // the menu table's index; -1 for a separator or an unknown item
   bool separator = false;
-  bool checked = false;
   bool highlighted = false;
   std::string caption;  // as shown ("&&" read as "&")
 };

@@ -141,7 +141,7 @@ Problem CheckPasteIntoNotepad(Program& pelorin) {
   }
   RECT entry{};
   if (!e2e::Activate(window) || !pelorin.ItemRect(scenario::ListName::List2, 1, &entry) ||
-      !e2e::DoubleClick({(entry.left + entry.right) / 2, (entry.top + entry.bottom) / 2})) {
+      !e2e::DoubleClick(e2e::Center(entry))) {
     return "notepad could not be activated and the entry double-clicked";
   }
   if (!e2e::WaitUntil([&] { return Utf8(e2e::WindowText(edit)) == kPasted; }, kStepTimeoutMs)) {
@@ -178,11 +178,8 @@ class SystemDpi {
                                nullptr, &saved_, &size) == ERROR_SUCCESS;
   }
   ~SystemDpi() {
-    if (hadValue_) {
-      Set(saved_);
-    } else {
+    if (!hadValue_ || !Set(saved_))
       ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels");
-    }
   }
   SystemDpi(const SystemDpi&) = delete;
   SystemDpi& operator=(const SystemDpi&) = delete;

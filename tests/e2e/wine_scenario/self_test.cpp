@@ -1,127 +1,92 @@
-#include "tests/e2e/wine_scenario/self_test.h"
-
+// pelorin-wine-scenario --self-test (layout_rules.h): a window of the
+// runner's own with two list boxes laid out as the program lays out its
+// lists; each case moves them one way and the rules must notice.
 #include <windows.h>
 
-#include <functional>
-#include <optional>
-#include <string>
-#include <vector>
+#include <memory>
+#include <type_traits>
+#include <utility>
 
 #include "tests/e2e/wine_scenario/layout_rules.h"
 
 namespace pelorin::wine_scenario {
 namespace {
 
+constexpr int kWidth = 300;
 constexpr int kList3Width = 81;
 constexpr int kRows = 5;
 
+// The lists' rectangles in the window's client area, and their row height.
+struct Lists {
+  RECT two;
+  RECT three;
+  int row;
+};
+
 struct Case {
   const char* name;
-  std::function<bool()> holds;
+  void (*change)(Lists&);
 };
 
-// A window of its own with two list boxes laid out as the program lays out
-// its lists; each case moves one thing and the rules must notice.
-class FakeWindow {
- public:
-  FakeWindow() {
-    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    window_ = ::CreateWindowExW(0, L"STATIC", L"layout check", WS_OVERLAPPEDWINDOW, 40, 40, 400,
-                                300, nullptr, nullptr, instance, nullptr);
-    for (HWND* list : {&list2_, &list3_}) {
-      *list = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
-                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0, 0, 10,
-                                10, window_, nullptr, instance, nullptr);
-    }
-    ::ShowWindow(window_, SW_SHOWNA);
-  }
-  ~FakeWindow() { ::DestroyWindow(window_); }
-  FakeWindow(const FakeWindow&) = delete;
-  FakeWindow& operator=(const FakeWindow&) = delete;
-
-  // The lists as the layout leaves them, then one change made by `change`.
-  std::optional<std::string> Check(const std::function<void(HWND, HWND, int, int)>& change) {
-    RECT outer{};
-    RECT client{};
-    ::GetWindowRect(list2_, &outer);
-    ::GetClientRect(list2_, &client);
-    const int border = (outer.bottom - outer.top) - (client.bottom - client.top);
-    const int row = static_cast<int>(::SendMessageW(list2_, LB_GETITEMHEIGHT, 0, 0));
-    const int height = border + kRows * row;
-    RECT frame{0, 0, 300, height};
-    ::AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    ::SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ::MoveWindow(list2_, 0, 0, 300 - kList3Width, height, TRUE);
-    ::MoveWindow(list3_, 300 - kList3Width, 0, kList3Width, height, TRUE);
-    change(list2_, list3_, height, row);
-    return LayoutViolation(window_, list2_, list3_, kList3Width);
-  }
-
- private:
-  HWND window_ = nullptr;
-  HWND list2_ = nullptr;
-  HWND list3_ = nullptr;
+const Case kBreaking[] = {
+    {"List2 away from the left edge breaks the rules", [](Lists& l) { l.two.left = 1; }},
+    {"a gap between the lists breaks the rules", [](Lists& l) { l.two.right -= 2; }},
+    {"List3 of another width breaks the rules", [](Lists& l) { l.three.right -= 1; }},
+    {"lists of two heights break the rules", [](Lists& l) { l.three.bottom -= l.row; }},
+    {"a part of a row breaks the rules",
+     [](Lists& l) {
+       l.two.bottom -= 1;
+       l.three.bottom -= 1;
+     }},
+    {"lists a row short of the client area break the rules",
+     [](Lists& l) {
+       l.two.bottom -= l.row;
+       l.three.bottom -= l.row;
+     }},
 };
-
-std::vector<Case> LayoutCases(FakeWindow& fake) {
-  const int left = 300 - kList3Width;
-  auto holds = [&fake](std::function<void(HWND, HWND, int, int)> change) {
-    return !fake.Check(change).has_value();
-  };
-  return {
-      {"the layout's rules hold for lists laid out as the layout does",
-       [=] { return holds([](HWND, HWND, int, int) {}); }},
-      {"List2 away from the left edge breaks the rules",
-       [=] {
-         return !holds(
-             [=](HWND two, HWND, int h, int) { ::MoveWindow(two, 1, 0, left - 1, h, TRUE); });
-       }},
-      {"a gap between the lists breaks the rules",
-       [=] {
-         return !holds(
-             [=](HWND two, HWND, int h, int) { ::MoveWindow(two, 0, 0, left - 2, h, TRUE); });
-       }},
-      {"List3 of another width breaks the rules",
-       [=] {
-         return !holds([=](HWND, HWND three, int h, int) {
-           ::MoveWindow(three, left, 0, kList3Width - 1, h, TRUE);
-         });
-       }},
-      {"lists of two heights break the rules",
-       [=] {
-         return !holds([=](HWND, HWND three, int h, int row) {
-           ::MoveWindow(three, left, 0, kList3Width, h - row, TRUE);
-         });
-       }},
-      {"a part of a row breaks the rules",
-       [=] {
-         return !holds([=](HWND two, HWND three, int h, int) {
-           ::MoveWindow(two, 0, 0, left, h - 1, TRUE);
-           ::MoveWindow(three, left, 0, kList3Width, h - 1, TRUE);
-         });
-       }},
-      {"lists a row short of the client area break the rules",
-       [=] {
-         return !holds([=](HWND two, HWND three, int h, int row) {
-           ::MoveWindow(two, 0, 0, left, h - row, TRUE);
-           ::MoveWindow(three, left, 0, kList3Width, h - row, TRUE);
-         });
-       }},
-  };
-}
 
 }  // namespace
 
 int RunSelfTest(std::ostream& out) {
-  FakeWindow fake;
-  const std::vector<Case> cases = LayoutCases(fake);
-  int failed = 0;
-  for (const Case& check : cases) {
-    const bool holds = check.holds();
-    failed += holds ? 0 : 1;
-    out << (holds ? "PASS " : "FAIL ") << check.name << std::endl;
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  const std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&::DestroyWindow)> window(
+      ::CreateWindowExW(0, L"STATIC", L"layout check", WS_OVERLAPPEDWINDOW, 40, 40, 400, 300,
+                        nullptr, nullptr, instance, nullptr),
+      &::DestroyWindow);
+  HWND boxes[2] = {};
+  for (HWND& box : boxes) {
+    box = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0, 0, 10, 10,
+                            window.get(), nullptr, instance, nullptr);
   }
+  ::ShowWindow(window.get(), SW_SHOWNA);
+  // As the layout leaves them: whole rows that fill the client area.
+  RECT outer{};
+  RECT client{};
+  ::GetWindowRect(boxes[0], &outer);
+  ::GetClientRect(boxes[0], &client);
+  const int row = static_cast<int>(::SendMessageW(boxes[0], LB_GETITEMHEIGHT, 0, 0));
+  const int height = (outer.bottom - outer.top) - (client.bottom - client.top) + kRows * row;
+  RECT frame{0, 0, kWidth, height};
+  ::AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+  ::SetWindowPos(window.get(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int left = kWidth - kList3Width;
+  const Lists laidOut{{0, 0, left, height}, {left, 0, kWidth, height}, row};
+  int failed = 0;
+  auto check = [&](const char* name, void (*change)(Lists&)) {
+    Lists lists = laidOut;
+    if (change != nullptr) change(lists);
+    for (const auto& [box, rect] : {std::pair{boxes[0], lists.two}, {boxes[1], lists.three}}) {
+      ::MoveWindow(box, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    }
+    const bool holds = !LayoutViolation(window.get(), boxes[0], boxes[1], kList3Width);
+    const bool right = holds == (change == nullptr);
+    failed += right ? 0 : 1;
+    out << (right ? "PASS " : "FAIL ") << name << std::endl;
+  };
+  check("the layout's rules hold for lists laid out as the layout does", nullptr);
+  for (const Case& broken : kBreaking) check(broken.name, broken.change);
   return failed == 0 ? 0 : 1;
 }
 

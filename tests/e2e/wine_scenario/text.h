@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/win32/wide.h"
 #include "tests/scenario/scenario_text.h"
@@ -31,6 +32,17 @@ void Trace(const std::string& line);
 // The visible top-level windows, top first: titles, "^" for the topmost
 // band, "*" for the active window.
 std::string DescribeDesktop();
+
+// The parts of a text between the separators (the whole text when it has none).
+template <class Text>
+std::vector<Text> Split(Text text, typename Text::value_type separator) {
+  std::vector<Text> parts;
+  for (size_t at = text.find(separator);; at = text.find(separator)) {
+    parts.push_back(text.substr(0, at));
+    if (at == Text::npos) return parts;
+    text = text.substr(at + 1);
+  }
+}
 
 // Twips (1/1440 inch) and pixels at a DPI, rounded as the program rounds.
 int TwipsToPixels(double twips, unsigned dpi);
