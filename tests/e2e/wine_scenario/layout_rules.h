@@ -17,7 +17,7 @@ namespace pelorin::wine_scenario {
 // client area to fill), else what breaks them.
 std::optional<std::string> LayoutViolation(HWND window, HWND list2, HWND list3, int list3Width);
 
-// pelorin-wine-scenario --self-test (self_test.cpp): the rules tried on cases
+// pelorin-wine-scenario --self-test: the rules tried on cases
 // where they must hold and where they must not. One PASS or FAIL line per
 // case; 0 when every case came out as it must.
 int RunSelfTest(std::ostream& out);

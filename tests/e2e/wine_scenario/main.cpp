@@ -1,27 +1,19 @@
 // pelorin-wine-scenario: plays scenario files against the real program under
-// Wine (tests/e2e/run-wine-scenarios.sh runs it).
-//
-//   pelorin-wine-scenario [--verbose] [--must-fail] --program EXE --work FOLDER FILE_OR_DIR...
-// EXE is the test build with the probe (Pelorin-probe.exe); each scenario
-// gets a copy of it, named Pelorin.exe, in a fresh folder under FOLDER. The
-// lines are the simulated runner's (tests/scenario/scenario_files.h); a
-// scenario that uses fail or heal is skipped, and the observations only the
-// simulation makes (expect value, expect List1) are passed over and counted.
-//
-//   pelorin-wine-scenario --probe-answers EXE --work FOLDER
-// starts EXE once and prints "probe" when its window answers the probe,
-// "no probe" when it does not (the released Pelorin.exe must not).
-//
-//   pelorin-wine-scenario --release-checks EXE --work FOLDER
-// checks on the released exe what no scenario can say (release_checks.h).
-//
-//   pelorin-wine-scenario --self-test
-// tries the layout's rules on cases where they must hold and where they must
-// not (layout_rules.h).
-//
-//   pelorin-wine-scenario --wait-for-window SECONDS
-// waits until Pelorin's window is shown (started by whoever) and prints its
-// rectangle, "left top width height", for a screenshot; 1 when none came.
+// Wine (tests/e2e/run-wine-scenarios.sh runs it). One mode a call:
+//   [--verbose] [--must-fail] --program EXE --work FOLDER FILE_OR_DIR...
+//     EXE is the test build with the probe (Pelorin-probe.exe); each scenario
+//     gets a copy of it, named Pelorin.exe, in a fresh folder under FOLDER.
+//     The lines are the simulated runner's (tests/scenario/scenario_files.h);
+//     a scenario that uses fail or heal is skipped, and the observations only
+//     the simulation makes (expect value, expect List1) are passed over and
+//     counted.
+//   --probe-answers EXE --work FOLDER: starts EXE once and prints "probe" when
+//     its window answers the probe, "no probe" when it does not.
+//   --release-checks EXE --work FOLDER: what no scenario can say, checked on
+//     the released exe (release_checks.h).
+//   --self-test: the layout's rules on cases made for them (layout_rules.h).
+//   --wait-for-window SECONDS: waits until Pelorin's window is shown (started
+//     by whoever) and prints "left top width height"; 1 when none came.
 
 #include <fcntl.h>
 #include <io.h>

@@ -32,69 +32,6 @@ struct OpenClipboard {
 
 }  // namespace
 
-// The keys that programs inject (SendInput), as a low-level keyboard hook
-// sees them: for every V pressed, whether Ctrl and Shift were held by the
-// injected keys then, and which window was in the foreground.
-//
-// Why not the receiving window's own key state: wine re-reads the keyboard
-// from X when a window takes the X focus and sends key-ups for the keys X
-// does not know to be down. When that lands between a program's Ctrl and its
-// V, the window sees a bare "v" although Ctrl+V was sent. Those re-read keys
-// are not injected, so the hook tells them apart.
-class PasteTargets::KeyHook {
- public:
-  struct VPress {
-    HWND foreground = nullptr;
-    bool ctrl = false;
-    bool shift = false;
-  };
-
-  KeyHook() {
-    if (active != nullptr) return;
-    hook_ = ::SetWindowsHookExW(WH_KEYBOARD_LL, &Hook, ::GetModuleHandleW(nullptr), 0);
-    if (hook_ != nullptr) active = this;
-  }
-  ~KeyHook() {
-    if (hook_ == nullptr) return;
-    ::UnhookWindowsHookEx(hook_);
-    active = nullptr;
-  }
-  KeyHook(const KeyHook&) = delete;
-  KeyHook& operator=(const KeyHook&) = delete;
-
-  bool Installed() const { return hook_ != nullptr; }
-
-  // The oldest V press made while `window` was in the foreground, taken off.
-  std::optional<VPress> TakeVPress(HWND window) {
-    const auto found = std::ranges::find(presses_, window, &VPress::foreground);
-    if (found == presses_.end()) return std::nullopt;
-    const VPress press = *found;
-    presses_.erase(found);
-    return press;
-  }
-
- private:
-  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    if (code == HC_ACTION && active != nullptr && (key->flags & LLKHF_INJECTED) != 0) {
-      const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
-      const DWORD vk = key->vkCode;
-      if (vk == VK_CONTROL || vk == VK_LCONTROL || vk == VK_RCONTROL) active->ctrl_ = down;
-      if (vk == VK_SHIFT || vk == VK_LSHIFT || vk == VK_RSHIFT) active->shift_ = down;
-      if (vk == 'V' && down) {
-        active->presses_.push_back({::GetForegroundWindow(), active->ctrl_, active->shift_});
-      }
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-  }
-
-  static inline KeyHook* active = nullptr;  // a low-level hook has no context argument
-  HHOOK hook_ = nullptr;
-  bool ctrl_ = false;
-  bool shift_ = false;
-  std::deque<VPress> presses_;
-};
-
 struct PasteTargets::Target {
   PasteTargets* owner = nullptr;
   std::string title;
@@ -110,9 +47,15 @@ std::string PasteTargets::Paste::Describe() const {
   return described;
 }
 
-PasteTargets::PasteTargets() { e2e::RegisterWindowClass(kClass, &PasteTargets::WindowProc); }
+PasteTargets::PasteTargets() {
+  e2e::RegisterWindowClass(kClass, &PasteTargets::WindowProc);
+  hooked = this;
+}
 
-PasteTargets::~PasteTargets() { Destroy(); }
+PasteTargets::~PasteTargets() {
+  Destroy();
+  hooked = nullptr;
+}
 
 void PasteTargets::Destroy() {
   for (auto& target : targets_) ::DestroyWindow(target->window);
@@ -122,11 +65,12 @@ void PasteTargets::Destroy() {
 bool PasteTargets::Replace(const std::vector<std::string>& titles, HWND below, bool keepActive) {
   Destroy();
   if (titles.empty()) {
-    keys_.reset();
+    hook_.reset();
     return true;
   }
-  if (!keys_) keys_ = std::make_unique<KeyHook>();
-  if (!keys_->Installed()) return false;
+  if (!hook_)
+    hook_.reset(::SetWindowsHookExW(WH_KEYBOARD_LL, &KeyHook, ::GetModuleHandleW(nullptr), 0));
+  if (!hook_) return false;
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   for (const std::string& title : titles) {
     auto target = std::make_unique<Target>();
@@ -181,26 +125,54 @@ LRESULT CALLBACK PasteTargets::WindowProc(HWND window, UINT message, WPARAM wPar
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-// Ctrl+V as sent: the edit pastes, and the character of the V goes. A V
-// without the Ctrl is an ordinary key.
+// The keys that programs inject (SendInput), as a low-level keyboard hook
+// sees them: for every V pressed, whether Ctrl and Shift were held by the
+// injected keys then, and which window was in the foreground.
+//
+// Why not the receiving window's own key state: wine re-reads the keyboard
+// from X when a window takes the X focus and sends key-ups for the keys X
+// does not know to be down. When that lands between a program's Ctrl and its
+// V, the window sees a bare "v" although Ctrl+V was sent. Those re-read keys
+// are not injected, so the hook tells them apart.
+LRESULT CALLBACK PasteTargets::KeyHook(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+  if (code == HC_ACTION && hooked != nullptr && (key->flags & LLKHF_INJECTED) != 0) {
+    const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+    const DWORD vk = key->vkCode;
+    if (vk == VK_CONTROL || vk == VK_LCONTROL || vk == VK_RCONTROL) hooked->ctrl_ = down;
+    if (vk == VK_SHIFT || vk == VK_LSHIFT || vk == VK_RSHIFT) hooked->shift_ = down;
+    if (vk == 'V' && down) {
+      hooked->presses_.push_back({::GetForegroundWindow(), hooked->ctrl_, hooked->shift_});
+    }
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Ctrl+V as sent (the oldest V pressed while the window was in front): the
+// edit pastes, and the character of the V goes. Any other V is an ordinary key.
 LRESULT CALLBACK PasteTargets::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR, DWORD_PTR data) {
   auto& target = *reinterpret_cast<Target*>(data);
   PasteTargets& owner = *target.owner;
-  if (message == WM_KEYDOWN)
+  if (message == WM_KEYDOWN) {
     Trace("key " + std::to_string(wParam) + " down in " + Quoted(target.title));
+  }
   if (message == WM_CHAR && std::exchange(target.swallowChar, false)) return 0;
   if (message != WM_KEYDOWN || wParam != 'V')
     return ::DefSubclassProc(edit, message, wParam, lParam);
-  const std::optional<KeyHook::VPress> press = owner.keys_->TakeVPress(target.window);
-  if (!press || !press->ctrl) return ::DefSubclassProc(edit, message, wParam, lParam);
+  const auto press = std::ranges::find(owner.presses_, target.window, &VPress::foreground);
+  if (press == owner.presses_.end()) return ::DefSubclassProc(edit, message, wParam, lParam);
+  const VPress taken = *press;
+  owner.presses_.erase(press);
+  if (!taken.ctrl) return ::DefSubclassProc(edit, message, wParam, lParam);
   if (::GetKeyState(VK_CONTROL) >= 0) Trace("the window's own key state lost the Ctrl");
   const std::wstring before = e2e::WindowText(edit);
   ::DefSubclassProc(edit, WM_PASTE, 0, 0);
   const std::wstring after = e2e::WindowText(edit);
-  Paste paste{target.title, ClipboardText(target.window), Utf8(after), press->shift};
-  if (after.starts_with(before))
+  Paste paste{target.title, ClipboardText(target.window), Utf8(after), taken.shift};
+  if (after.starts_with(before)) {
     paste.received = Utf8(std::wstring_view(after).substr(before.size()));
+  }
   Trace("pasted: " + paste.Describe());
   owner.log_.push_back(std::move(paste));
   target.swallowChar = true;

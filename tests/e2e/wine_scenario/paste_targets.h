@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "tests/scenario/output_expectations.h"
@@ -47,15 +48,28 @@ class PasteTargets : public scenario::PasteLog {
     bool shift = false;               // Shift was held at the V
     std::string Describe() const;
   };
+  // A V pressed, as the keys were sent.
+  struct VPress {
+    HWND foreground = nullptr;  // the window in the foreground then
+    bool ctrl = false;
+    bool shift = false;
+  };
   struct Target;
-  class KeyHook;
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam);
   void Destroy();
 
   std::vector<std::unique_ptr<Target>> targets_;
-  std::unique_ptr<KeyHook> keys_;  // while there are windows
+  // The low-level keyboard hook, while there are windows; a hook has no
+  // context argument, so it finds this through `hooked`.
+  std::unique_ptr<std::remove_pointer_t<HHOOK>, decltype(&::UnhookWindowsHookEx)> hook_{
+      nullptr, &::UnhookWindowsHookEx};
+  static inline PasteTargets* hooked = nullptr;
+  bool ctrl_ = false;  // held by the injected keys now
+  bool shift_ = false;
+  std::deque<VPress> presses_;  // not yet taken by a window
   std::deque<Paste> log_;
 };
 

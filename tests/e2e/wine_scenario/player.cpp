@@ -38,7 +38,7 @@ StepResult Player::Run(const scenario::Command& command) {
   failures_.clear();
   const bool action = command.kind == K::Start || command.kind == K::Restart ||
                       (command.kind >= K::Click && command.kind <= K::Restore);
-  if (result || !action || !ProgramRunning() || !program_->WindowShown()) return result;
+  if (result || !action || !Running() || !program_->WindowShown()) return result;
   if (std::optional<std::string> broken = LayoutBroken()) {
     return "after " + command.source + " the layout's rules do not hold: " + *broken;
   }
@@ -50,11 +50,7 @@ std::optional<int> Player::PendingAnswerLine() const {
   return answers_.front().line;
 }
 
-bool Player::ProgramRunning() const { return program_ != nullptr && program_->Running(); }
-
 HWND Player::Window() const { return program_ != nullptr ? program_->Window() : nullptr; }
-
-UINT Player::Dpi() const { return ProgramRunning() ? program_->Dpi() : ::GetDpiForSystem(); }
 
 std::optional<std::string> Player::LayoutBroken() {
   HWND list3 = program_->ListWindow(ListName::List3);

@@ -58,10 +58,7 @@ class Player : public scenario::CommandPlayer {
   scenario::DialogLog& Dialogs() override { return dialogLog_; }
   scenario::PasteLog& Pastes() override { return targets_; }
   std::optional<int> PendingAnswerLine() const override;
-  bool ProgramRunning() const;
   HWND Window() const;
-  // The program's window's DPI, or the system's when it has none.
-  UINT Dpi() const;
   // The layout's rules on the program's window; nullopt when they hold.
   std::optional<std::string> LayoutBroken();
 
@@ -112,6 +109,7 @@ class Player : public scenario::CommandPlayer {
   enum class Press { Click, DoubleClick, RightClick };
   bool PressAt(Press press, POINT wanted, const RECT& bounds);
   void ParkPointer();
+  // As PrepareListAction, then the keyboard focus into the list.
   StepResult MoveFocus(ListName list);
   // The window's outer rectangle changed as a drag changes it.
   StepResult Drag(double first, double second, bool resize);
@@ -135,7 +133,7 @@ class Player : public scenario::CommandPlayer {
   // player_expect_window.cpp: the real window as the shared checks read it,
   // and the checks made this runner's own way
   bool Started() const override { return started_; }
-  bool Running() const override { return ProgramRunning(); }
+  bool Running() const override { return program_ != nullptr && program_->Running(); }
   std::vector<std::string> ListTexts(ListName list) override { return program_->Texts(list); }
   int SelectedIndex(ListName list) override { return program_->Selected(list); }
   std::optional<bool> MenuMark(app::MenuItem item, bool visibility, std::string& why) override;
@@ -160,7 +158,9 @@ class Player : public scenario::CommandPlayer {
   bool started_ = false;
   std::deque<Answer> answers_;
   ShownDialogLog dialogLog_;
-  SavedStateRule savedState_{[this] { return Dpi(); }};
+  // At the DPI of the program's window, or the system's when it has none.
+  SavedStateRule savedState_{
+      [this] { return program_ != nullptr ? program_->Dpi() : ::GetDpiForSystem(); }};
   // Failures found while the program ran on (an unexpected dialog).
   std::vector<std::string> failures_;
   HANDLE otherCopy_ = nullptr;  // the named mutex of a copy already running

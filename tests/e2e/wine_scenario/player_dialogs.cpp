@@ -86,23 +86,12 @@ bool EnterCallUpKey(HWND dialog, const platform::KeyCombination& key) {
   return LOBYTE(held) == LOBYTE(value) && (HIBYTE(held) & ~HOTKEYF_EXT) == flags;
 }
 
-// The characters of the text one by one, a surrogate pair as one.
-std::vector<std::wstring> Characters(const std::wstring& text) {
-  std::vector<std::wstring> characters;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size();
-    characters.push_back(text.substr(i, pair ? 2 : 1));
-    if (pair) ++i;
-  }
-  return characters;
-}
-
 }  // namespace
 
 StepResult Player::Settle(DWORD timeoutMs) {
   const DWORD start = ::GetTickCount();
   StepResult failure;
-  while (ProgramRunning()) {
+  while (Running()) {
     e2e::Pause(0);  // this thread's windows take their pastes and activations
     const std::vector<HWND> dialogs = program_->Dialogs();
     if (!dialogs.empty()) {
@@ -268,9 +257,13 @@ std::optional<std::string> Player::TypeIntoSearch(HWND dialog, const std::string
     return "the search window's text field does not have the keyboard focus";
   }
   std::wstring typed = e2e::WindowText(field);
-  for (const std::wstring& character : Characters(Wide(text))) {
-    typed += character;
-    e2e::TypeText(character);
+  const std::wstring wide = Wide(text);
+  for (size_t at = 0; at < wide.size();) {
+    // One character at a time, a surrogate pair as one.
+    const size_t length = wide[at] >= 0xD800 && wide[at] <= 0xDBFF ? 2 : 1;
+    typed += wide.substr(at, length);
+    e2e::TypeText(wide.substr(at, length));
+    at += length;
     // The results follow the field within the same message, so once the
     // field holds the text they are the ones for it.
     if (std::optional<std::string> why = Holds(field, typed, "the search window's text field")) {

@@ -82,7 +82,7 @@ StepResult Player::ExpectGeometry(const scenario::Command& command) {
 }
 
 void Player::RememberBeeps() {
-  if (!ProgramRunning()) return;
+  if (!Running()) return;
   const std::optional<LRESULT> beeps = environment_.probe.Ask(Window(), probe::Question::Beeps);
   if (beeps) beepsSeen_ = static_cast<long>(*beeps);
 }

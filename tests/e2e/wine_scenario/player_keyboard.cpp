@@ -20,7 +20,7 @@ constexpr platform::KeyCombination kDefaultKey{true, true, false, 'K'};
 
 // The key the menu names, pressed wherever the focus is.
 StepResult Player::PressCallUpKey(const scenario::Command&) {
-  if (!ProgramRunning()) return CannotDo("the program is not running");
+  if (!Running()) return CannotDo("the program is not running");
   std::string why;
   const std::optional<std::string> caption = MenuCaption(app::ID_HOTKEY, why);
   if (!caption) return CannotDo("read the call-up key off its menu item: " + why);

@@ -35,7 +35,7 @@ std::optional<POINT> CloseBox(HWND window) {
 }  // namespace
 
 StepResult Player::Start() {
-  if (ProgramRunning()) return Expected("no program running at start", "it running");
+  if (Running()) return Expected("no program running at start", "it running");
   program_ = std::make_unique<Program>();
   std::string why;
   // The working folder is not the program's own: it must find its files from
@@ -54,7 +54,7 @@ StepResult Player::Start() {
       kStartTimeoutMs);
   if (!appeared) return Expected("the program's window shown", "nothing within 30 s");
   StepResult settled = Settle();
-  if (ProgramRunning() && program_->WindowShown() && !program_->IsMinimized()) {
+  if (Running() && program_->WindowShown() && !program_->IsMinimized()) {
     // The first show brings the window to the front with the focus.
     HWND window = Window();
     e2e::WaitUntil([&] { return ::GetForegroundWindow() == window; }, kActivationTimeoutMs);
@@ -63,7 +63,7 @@ StepResult Player::Start() {
 }
 
 StepResult Player::Close() {
-  if (!ProgramRunning()) return Expected("a program window to close", "the program is not running");
+  if (!Running()) return Expected("a program window to close", "the program is not running");
   if (!program_->WindowShown()) {
     return Expected("a program window to close", "the program's window is not shown");
   }
@@ -96,8 +96,7 @@ StepResult Player::ExpectEnded() {
 }
 
 StepResult Player::ExpectRunning() {
-  return scenario::CheckRunning(started_, ProgramRunning(),
-                                ProgramRunning() && program_->WindowShown());
+  return scenario::CheckRunning(started_, Running(), Running() && program_->WindowShown());
 }
 
 StepResult Player::QueueAnswer(const Answer& answer) {

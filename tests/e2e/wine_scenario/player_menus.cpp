@@ -125,7 +125,7 @@ bool Player::HighlightMenuItem(HWND popup, int item) {
 }
 
 bool Player::MenuOpen() const {
-  if (!ProgramRunning()) return false;
+  if (!Running()) return false;
   for (HWND window : program_->Dialogs()) {
     if (e2e::ClassName(window) == L"#32768") return true;
   }
@@ -134,7 +134,7 @@ bool Player::MenuOpen() const {
 
 // Escape closes the open menus one by one, then leaves the menu bar.
 StepResult Player::LeaveMenus() {
-  for (int i = 0; i < kMaxEscapes && ProgramRunning(); ++i) {
+  for (int i = 0; i < kMaxEscapes && Running(); ++i) {
     const size_t open = program_->Dialogs().size();
     if (open == 0 && !program_->InMenuMode()) break;
     e2e::PressKey(VK_ESCAPE);

@@ -21,13 +21,13 @@ StepResult Player::SetClipboard(const std::string& text) {
 }
 
 StepResult Player::SetWindows(const std::vector<std::string>& titles) {
-  HWND below = ProgramRunning() && program_->WindowShown() ? Window() : nullptr;
+  HWND below = Running() && program_->WindowShown() ? Window() : nullptr;
   const bool keepActive = below != nullptr && ::GetForegroundWindow() == below;
   if (!targets_.Replace(titles, below, keepActive)) {
     return Expected("the other windows made and the first active", "they could not be");
   }
   Trace("after windows: " + DescribeDesktop());
-  return ProgramRunning() ? Settle() : Pass();
+  return Running() ? Settle() : Pass();
 }
 
 // A run of pelorin-hotkey-holder.exe (beside the runner) registers the key

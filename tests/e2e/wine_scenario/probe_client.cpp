@@ -72,11 +72,6 @@ std::optional<std::wstring> ProbeClient::AskText(HWND program, probe::Question q
   return std::exchange(text_, std::nullopt);
 }
 
-bool ProbeClient::HasProbe(HWND program) const {
-  const std::optional<LRESULT> answer = Ask(program, probe::Question::Hello);
-  return answer && *answer == probe::kHelloAnswer;
-}
-
 std::optional<PopupView> ProbeClient::DescribePopup(HWND program, HWND popupWindow) {
   const auto argument = static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(popupWindow));
   const std::optional<std::wstring> text =

@@ -51,7 +51,6 @@ class ProbeClient {
                              unsigned long long argument = 0) const;
   std::optional<std::wstring> AskText(HWND program, probe::Question question,
                                       unsigned long long argument = 0);
-  bool HasProbe(HWND program) const;
   std::optional<PopupView> DescribePopup(HWND program, HWND popupWindow);
   // The caption of a menu item as its menu holds it ("&&" read as "&").
   std::optional<std::string> MenuCaption(HWND program, int item);

@@ -3,6 +3,7 @@
 // trace, the desktop described, twips; and the failure texts, quoting and
 // numbers both runners share (tests/scenario/scenario_text.h).
 
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,7 +46,9 @@ std::vector<Text> Split(Text text, typename Text::value_type separator) {
 }
 
 // Twips (1/1440 inch) and pixels at a DPI, rounded as the program rounds.
-int TwipsToPixels(double twips, unsigned dpi);
-double PixelsToTwips(int pixels, unsigned dpi);
+inline int TwipsToPixels(double twips, unsigned dpi) {
+  return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
+inline double PixelsToTwips(int pixels, unsigned dpi) { return pixels * 1440.0 / dpi; }
 
 }  // namespace pelorin::wine_scenario
