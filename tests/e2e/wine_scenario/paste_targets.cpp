@@ -15,18 +15,18 @@ namespace {
 constexpr wchar_t kClass[] = L"PelorinScenarioTarget";
 
 // The clipboard, open while this lives; another program may hold it a moment.
-struct OpenClipboard {
-  explicit OpenClipboard(HWND owner) {
+struct ClipboardOpen {
+  explicit ClipboardOpen(HWND owner) {
     for (int attempt = 0; attempt < 50 && !open; ++attempt) {
       open = ::OpenClipboard(owner) != FALSE;
       if (!open) ::Sleep(10);
     }
   }
-  ~OpenClipboard() {
+  ~ClipboardOpen() {
     if (open) ::CloseClipboard();
   }
-  OpenClipboard(const OpenClipboard&) = delete;
-  OpenClipboard& operator=(const OpenClipboard&) = delete;
+  ClipboardOpen(const ClipboardOpen&) = delete;
+  ClipboardOpen& operator=(const ClipboardOpen&) = delete;
   bool open = false;
 };
 
@@ -180,7 +180,7 @@ LRESULT CALLBACK PasteTargets::EditProc(HWND edit, UINT message, WPARAM wParam, 
 }
 
 std::optional<std::string> ClipboardText(HWND owner) {
-  const OpenClipboard clipboard(owner);
+  const ClipboardOpen clipboard(owner);
   HANDLE data = clipboard.open ? ::GetClipboardData(CF_UNICODETEXT) : nullptr;
   const auto* text = data != nullptr ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
   if (text == nullptr) return std::nullopt;
@@ -191,7 +191,7 @@ std::optional<std::string> ClipboardText(HWND owner) {
 }
 
 bool SetClipboardText(HWND owner, const std::optional<std::string>& text) {
-  const OpenClipboard clipboard(owner);
+  const ClipboardOpen clipboard(owner);
   if (!clipboard.open || !::EmptyClipboard()) return false;
   if (!text) return true;
   const std::wstring wide = Wide(*text);

@@ -159,7 +159,7 @@ void Player::CloseUnanswered(HWND dialog, DialogKind kind) {
     if (kind == DialogKind::Search) e2e::Activate(dialog);
     e2e::PressKey(VK_ESCAPE);
   } else if (ClickButton(dialog, IDCANCEL, {})) {
-    ClickButton(dialog, IDOK, {});
+    ClickButton(dialog, IDOK, {});  // a box without a Cancel button
   }
 }
 
@@ -223,6 +223,7 @@ std::optional<std::string> Player::GiveAnswer(HWND dialog, DialogRecord& shown,
     case AnswerKind::PopupDismiss:
       break;
   }
+  // A search cancelled, a context menu dismissed.
   e2e::PressKey(VK_ESCAPE);
   return std::nullopt;
 }
