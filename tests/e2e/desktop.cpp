@@ -10,44 +10,38 @@ bool Send(std::vector<INPUT> inputs) {
   return ::SendInput(count, inputs.data(), sizeof(INPUT)) == count;
 }
 
-INPUT Mouse(DWORD flags, LONG x = 0, LONG y = 0) {
+// At absolute coordinates over the whole virtual screen, 0..65535.
+INPUT Mouse(POINT where, DWORD buttons = 0) {
   INPUT input{};
   input.type = INPUT_MOUSE;
-  input.mi.dx = x;
-  input.mi.dy = y;
-  input.mi.dwFlags = flags;
+  input.mi.dx = ::MulDiv(where.x - ::GetSystemMetrics(SM_XVIRTUALSCREEN), 65535,
+                         ::GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1);
+  input.mi.dy = ::MulDiv(where.y - ::GetSystemMetrics(SM_YVIRTUALSCREEN), 65535,
+                         ::GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | buttons;
   return input;
 }
 
-INPUT Key(WORD virtualKey, bool up) {
+// A key by its virtual-key code, or a character whatever the keyboard layout.
+INPUT Key(WORD virtualKey, bool up, wchar_t character = 0) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtualKey;
-  input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  input.ki.wVk = character == 0 ? virtualKey : 0;
+  input.ki.wScan =
+      character == 0 ? static_cast<WORD>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) : character;
+  input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (character == 0 ? 0 : KEYEVENTF_UNICODE);
   return input;
 }
 
-// The pointer comes to rest before the buttons, as a hand's would.
-POINT Normalized(POINT where) {
-  const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
-  const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
-  const int width = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
-  const int height = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  return {::MulDiv(where.x - left, 65535, width - 1), ::MulDiv(where.y - top, 65535, height - 1)};
-}
-
-constexpr DWORD kAt = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-
-// Every button event carries its position. Under wine's virtual desktop the
-// X pointer follows a move late and can pull the cursor back to where it was
-// a moment ago; a bare button event would then land there.
+// The pointer comes to rest first, as a hand's would; then every button
+// event carries its position. Under wine's virtual desktop the X pointer
+// follows a move late and can pull the cursor back to where it was a moment
+// ago; a bare button event would then land there.
 bool Buttons(POINT where, std::initializer_list<DWORD> buttons) {
   if (!MoveMouse(where)) return false;
   Pause(100);
-  const POINT at = Normalized(where);
   std::vector<INPUT> inputs;
-  for (DWORD button : buttons) inputs.push_back(Mouse(kAt | button, at.x, at.y));
+  for (DWORD button : buttons) inputs.push_back(Mouse(where, button));
   return Send(std::move(inputs));
 }
 
@@ -71,10 +65,8 @@ void Pause(DWORD ms) {
   WaitUntil([] { return false; }, ms);
 }
 
-// Absolute coordinates over the whole virtual screen, 0..65535.
 bool MoveMouse(POINT where) {
-  const POINT at = Normalized(where);
-  if (!Send({Mouse(kAt, at.x, at.y)})) return false;
+  if (!Send({Mouse(where)})) return false;
   return WaitUntil(
       [&] {
         POINT now{};
@@ -94,20 +86,19 @@ bool RightClick(POINT where) {
   return Buttons(where, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
 }
 
-bool PressKey(WORD virtualKey) { return Send({Key(virtualKey, false), Key(virtualKey, true)}); }
-bool KeyDown(WORD virtualKey) { return Send({Key(virtualKey, false)}); }
-bool KeyUp(WORD virtualKey) { return Send({Key(virtualKey, true)}); }
+bool PressKeys(const std::vector<WORD>& virtualKeys) {
+  std::vector<INPUT> inputs;
+  for (WORD key : virtualKeys) inputs.push_back(Key(key, false));
+  for (auto key = virtualKeys.rbegin(); key != virtualKeys.rend(); ++key) {
+    inputs.push_back(Key(*key, true));
+  }
+  return Send(std::move(inputs));
+}
 
 bool TypeText(const std::wstring& text) {
   std::vector<INPUT> inputs;
   for (wchar_t c : text) {
-    for (DWORD up : {0ul, static_cast<unsigned long>(KEYEVENTF_KEYUP)}) {
-      INPUT input{};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wScan = c;
-      input.ki.dwFlags = KEYEVENTF_UNICODE | up;
-      inputs.push_back(input);
-    }
+    for (bool up : {false, true}) inputs.push_back(Key(0, up, c));
   }
   return inputs.empty() || Send(std::move(inputs));
 }
@@ -119,6 +110,16 @@ bool Activate(HWND window) {
   if (::GetForegroundWindow() == window) return true;
   ::SetForegroundWindow(window);
   return WaitUntil([&] { return ::GetForegroundWindow() == window; }, 2000);
+}
+
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = ::GetModuleHandleW(nullptr);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = name;
+  ::RegisterClassExW(&windowClass);
 }
 
 LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs) {

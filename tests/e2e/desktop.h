@@ -24,10 +24,10 @@ bool Click(POINT where);
 bool DoubleClick(POINT where);
 bool RightClick(POINT where);
 
-// Keyboard input: a key pressed and released, or one direction only.
-bool PressKey(WORD virtualKey);
-bool KeyDown(WORD virtualKey);
-bool KeyUp(WORD virtualKey);
+// Keyboard input: the keys go down in this order and up in the other, as a
+// hand presses modifiers first.
+bool PressKeys(const std::vector<WORD>& virtualKeys);
+inline bool PressKey(WORD virtualKey) { return PressKeys({virtualKey}); }
 // Types text as characters (KEYEVENTF_UNICODE), whatever the keyboard layout.
 bool TypeText(const std::wstring& text);
 
@@ -43,6 +43,12 @@ LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
 // when there is no box.
 std::vector<std::wstring> ListBoxTexts(HWND box);
 
+inline POINT Center(const RECT& rect) {
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// A window class of this program's own, with the procedure.
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure);
 // For a window procedure of this program's own windows: the object the window
 // was created for (the last argument of CreateWindowExW), kept in the
 // window's GWLP_USERDATA from WM_NCCREATE on; nullptr before.

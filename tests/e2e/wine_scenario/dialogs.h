@@ -1,10 +1,13 @@
 #pragma once
-// The program's modal dialogs and context menus as the user sees them: read
-// from the real windows when they appear (before they are answered), and
-// answered through their controls with real input.
+// The program's message boxes, input boxes, context menus, search windows
+// and call-up key dialogs as the user sees them, read from the real windows
+// when they appear (before they are answered); what another process cannot
+// read (a menu's items, the search results, a message box's icon) through the
+// probe. And the log of them that the shared expectations check.
 
 #include <windows.h>
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,17 +19,13 @@ namespace pelorin::wine_scenario {
 
 using scenario::DialogKind;
 
-struct DialogRecord {
-  DialogKind kind = DialogKind::MsgBox;
-  std::string text;     // message, or the prompt of an input box or the call-up key dialog
-  std::string caption;  // the window's title
-  int flags = 0;        // message box: buttons, icon and default button, as MsgBox takes them
-  std::string defaultText;
+// The program's input box: its edit control.
+inline constexpr int kInputBoxEdit = 101;
+
+struct DialogRecord : scenario::ShownDialog {
   POINT topLeft{};  // input box: its outer top-left corner in pixels
   UINT dpi = 96;
-  std::vector<std::string> items;  // popup: captions of its items, "-" separators
-  std::vector<int> itemIds;        // popup: the menu table's index of each item (-1: separator)
-  std::vector<scenario::SearchStep> searched;  // search window: every text its field held
+  std::vector<int> itemIds;  // popup: the menu table's index of each item (-1: separator)
 
   // "message box "..." "Pelorin" 0" and so on, for messages.
   std::string Describe() const;
@@ -38,19 +37,24 @@ DialogKind KindOf(HWND dialog);
 std::optional<DialogRecord> ReadDialog(HWND dialog, HWND program, ProbeClient& probe,
                                        std::string* why);
 
-// Presses the message box's button (IDOK, IDCANCEL); false when it has none.
-bool PressButton(HWND dialog, int buttonId);
-bool HasButton(HWND dialog, int buttonId);
+// What the search window shows now: the text in its field and its results.
+std::optional<scenario::SearchStep> ReadSearch(HWND dialog, HWND program, ProbeClient& probe,
+                                               std::string* why);
 
-// Types the text over the input box's default text with the keyboard, as a
-// user does; nullopt when the edit then holds the text, else why not.
-std::optional<std::string> TypeIntoInputBox(HWND dialog, DWORD programThread,
-                                            const std::string& text);
+class ShownDialogLog : public scenario::DialogLog {
+ public:
+  std::size_t Size() const override { return records.size(); }
+  DialogKind KindAt(std::size_t index) const override { return records[index].kind; }
+  scenario::ShownDialog At(std::size_t index) const override;
+  // A real window stands on whole pixels: the place in twips is the same
+  // pixel at the window's DPI.
+  bool PlacedAt(std::size_t index, const scenario::Arg& left,
+                const scenario::Arg& top) const override;
+  void Take(std::size_t index) override {
+    records.erase(records.begin() + static_cast<std::ptrdiff_t>(index));
+  }
 
-// Moves the highlight of an open menu to the item by the arrow keys (real
-// input); false when it cannot be reached.
-bool HighlightMenuItem(HWND popupWindow, HWND program, ProbeClient& probe, int item);
-// The open popup menus of the program, by the menu table's index of each.
-HWND FindOpenMenu(const std::vector<HWND>& dialogs, HWND program, ProbeClient& probe, int menu);
+  std::deque<DialogRecord> records;
+};
 
 }  // namespace pelorin::wine_scenario

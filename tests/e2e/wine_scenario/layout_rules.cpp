@@ -1,13 +1,14 @@
 #include "tests/e2e/wine_scenario/layout_rules.h"
 
 #include <algorithm>
+#include <memory>
+#include <type_traits>
+#include <utility>
 
-#include "tests/e2e/wine_scenario/text.h"
+#include "tests/e2e/desktop.h"
 
 namespace pelorin::wine_scenario {
 namespace {
-
-using scenario::ListName;
 
 struct ListGeometry {
   RECT outer{};          // in the main window's client coordinates
@@ -15,17 +16,16 @@ struct ListGeometry {
   int rowHeight = 0;
 };
 
-std::optional<ListGeometry> Measure(HWND window, HWND box) {
-  ListGeometry geometry;
+bool Measure(HWND window, HWND box, ListGeometry& geometry) {
   RECT client{};
   if (box == nullptr || !::GetWindowRect(box, &geometry.outer) || !::GetClientRect(box, &client)) {
-    return std::nullopt;
+    return false;
   }
   ::MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&geometry.outer), 2);
   geometry.clientHeight = client.bottom - client.top;
-  const LRESULT row = Ask(box, LB_GETITEMHEIGHT, 0);
+  const LRESULT row = e2e::Ask(box, LB_GETITEMHEIGHT);
   geometry.rowHeight = row == LB_ERR ? 0 : static_cast<int>(row);
-  return geometry;
+  return true;
 }
 
 int Width(const RECT& rect) { return rect.right - rect.left; }
@@ -33,11 +33,57 @@ int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
 std::string Text(const char* what, int value) { return what + std::to_string(value); }
 
-// Where the lists stand and how they are made.
-std::optional<std::string> PlacementViolation(const ListGeometry& list2, const ListGeometry& list3,
-                                              int list3Width) {
+// The self-test: a window of the runner's own with two list boxes, laid out
+// as the program lays out its lists, kRows rows high; each case then moves
+// them one way and the rules must notice.
+constexpr int kWidth = 300;
+constexpr int kList3Width = 81;
+constexpr int kRows = 5;
+
+// The lists' rectangles in the window's client area, and their row height.
+struct Lists {
+  RECT two;
+  RECT three;
+  int row;
+};
+
+struct Case {
+  const char* name;
+  void (*change)(Lists&);
+};
+
+const Case kBreaking[] = {
+    {"List2 away from the left edge breaks the rules", [](Lists& l) { l.two.left = 1; }},
+    {"a gap between the lists breaks the rules", [](Lists& l) { l.two.right -= 2; }},
+    {"List3 of another width breaks the rules", [](Lists& l) { l.three.right -= 1; }},
+    {"lists of two heights break the rules", [](Lists& l) { l.three.bottom -= l.row; }},
+    {"a part of a row breaks the rules",
+     [](Lists& l) {
+       l.two.bottom -= 1;
+       l.three.bottom -= 1;
+     }},
+    {"lists a row short of the client area break the rules",
+     [](Lists& l) {
+       l.two.bottom -= l.row;
+       l.three.bottom -= l.row;
+     }},
+};
+
+}  // namespace
+
+std::optional<std::string> LayoutViolation(HWND window, HWND list2Window, HWND list3Window,
+                                           int list3Width) {
+  if (window == nullptr || !::IsWindowVisible(window) || ::IsIconic(window)) return std::nullopt;
+  RECT client{};
+  ::GetClientRect(window, &client);
+  ListGeometry list2;
+  ListGeometry list3;
+  if (!Measure(window, list2Window, list2) || !Measure(window, list3Window, list3)) {
+    return "the lists cannot be measured";
+  }
   const RECT& two = list2.outer;
   const RECT& three = list3.outer;
+  const int row = list2.rowHeight;
   if (two.left != 0 || two.top != 0) {
     return Text("List2 is not at the left edge: it stands at x ", two.left) + Text(", y ", two.top);
   }
@@ -53,69 +99,67 @@ std::optional<std::string> PlacementViolation(const ListGeometry& list2, const L
     return Text("the lists are not as tall as each other: List2 ", Height(two)) +
            Text(", List3 ", Height(three));
   }
-  if (list2.rowHeight > 0 && list2.clientHeight < list2.rowHeight) {
-    return Text("List2 shows no row: ", list2.clientHeight) +
-           Text(" pixels inside its border, rows of ", list2.rowHeight);
-  }
-  if (list2.rowHeight <= 0 || list2.clientHeight % list2.rowHeight != 0) {
+  if (row <= 0 || list2.clientHeight < row || list2.clientHeight % row != 0) {
     return Text("List2 is not made of whole rows: ", list2.clientHeight) +
-           Text(" pixels inside its border, rows of ", list2.rowHeight);
+           Text(" pixels inside its border, rows of ", row);
   }
-  return std::nullopt;
-}
-
-// Together the lists fill the client area; a window narrower than List3
-// leaves List2 no width. Maximized, the window keeps the screen's height and
-// the lists stop at their last whole row.
-std::optional<std::string> FillingViolation(const RECT& client, const ListGeometry& list2,
-                                            const ListGeometry& list3, int list3Width,
-                                            bool maximized) {
-  const int clientWidth = Width(client);
-  const int together = Width(list2.outer) + Width(list3.outer);
-  if (together != std::max(clientWidth, list3Width)) {
+  // Together the lists fill the client area; a window narrower than List3
+  // leaves List2 no width. Maximized, the window keeps the screen's height and
+  // the lists stop at their last whole row.
+  const int together = Width(two) + Width(three);
+  if (together != std::max(Width(client), list3Width)) {
     return Text("the lists do not fill the client area's width: together ", together) +
-           Text(", the client area ", clientWidth);
+           Text(", the client area ", Width(client));
   }
-  const int spare = Height(client) - Height(list2.outer);
-  const bool fills = maximized ? spare >= 0 && spare < list2.rowHeight : spare == 0;
-  if (!fills) {
-    return Text("the lists do not fill the client area's height: the lists ", Height(list2.outer)) +
+  const int spare = Height(client) - Height(two);
+  if (::IsZoomed(window) ? spare < 0 || spare >= row : spare != 0) {
+    return Text("the lists do not fill the client area's height: the lists ", Height(two)) +
            Text(", the client area ", Height(client));
   }
   return std::nullopt;
 }
 
-}  // namespace
-
-int List3Width(Program& program) {
-  const std::optional<ListGeometry> list3 =
-      Measure(program.Window(), program.ListWindow(ListName::List3));
-  return list3 ? Width(list3->outer) : 0;
-}
-
-std::optional<std::string> LayoutViolation(Program& program, int list3Width) {
-  return LayoutViolation(program.Window(), program.ListWindow(ListName::List2),
-                         program.ListWindow(ListName::List3), list3Width);
-}
-
-std::optional<std::string> LayoutViolation(HWND window, HWND list2Window, HWND list3Window,
-                                           int list3Width) {
-  if (window == nullptr || !::IsWindowVisible(window) || ::IsIconic(window)) return std::nullopt;
-  RECT client{};
-  ::GetClientRect(window, &client);
-  const std::optional<ListGeometry> list2 = Measure(window, list2Window);
-  const std::optional<ListGeometry> list3 = Measure(window, list3Window);
-  if (!list2 || !list3) return std::string("the lists cannot be measured");
-  const RECT& two = list2->outer;
-  const RECT& three = list3->outer;
-  Trace(Text("layout: client ", Width(client)) + Text("x", Height(client)) +
-        Text(", List2 at ", two.left) + Text(",", two.top) + Text(" ", Width(two)) +
-        Text("x", Height(two)) + Text(", List3 at ", three.left) + Text(",", three.top) +
-        Text(" ", Width(three)) + Text("x", Height(three)) + Text(", rows of ", list2->rowHeight));
-  if (std::optional<std::string> broken = PlacementViolation(*list2, *list3, list3Width)) {
-    return broken;
+int RunSelfTest(std::ostream& out) {
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  const std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&::DestroyWindow)> window(
+      ::CreateWindowExW(0, L"STATIC", L"layout check", WS_OVERLAPPEDWINDOW, 40, 40, 400, 300,
+                        nullptr, nullptr, instance, nullptr),
+      &::DestroyWindow);
+  HWND boxes[2] = {};
+  for (HWND& box : boxes) {
+    box = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0, 0, 10, 10,
+                            window.get(), nullptr, instance, nullptr);
   }
-  return FillingViolation(client, *list2, *list3, list3Width, ::IsZoomed(window) != FALSE);
+  ::ShowWindow(window.get(), SW_SHOWNA);
+  // As the layout leaves them: whole rows that fill the client area.
+  RECT outer{};
+  RECT client{};
+  ::GetWindowRect(boxes[0], &outer);
+  ::GetClientRect(boxes[0], &client);
+  const int row = static_cast<int>(::SendMessageW(boxes[0], LB_GETITEMHEIGHT, 0, 0));
+  const int height = Height(outer) - Height(client) + kRows * row;
+  RECT frame{0, 0, kWidth, height};
+  ::AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+  ::SetWindowPos(window.get(), nullptr, 0, 0, Width(frame), Height(frame),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int left = kWidth - kList3Width;
+  const Lists laidOut{{0, 0, left, height}, {left, 0, kWidth, height}, row};
+  int failed = 0;
+  auto check = [&](const char* name, void (*change)(Lists&)) {
+    Lists lists = laidOut;
+    if (change != nullptr) change(lists);
+    for (const auto& [box, rect] : {std::pair{boxes[0], lists.two}, {boxes[1], lists.three}}) {
+      ::MoveWindow(box, rect.left, rect.top, Width(rect), Height(rect), TRUE);
+    }
+    const bool holds = !LayoutViolation(window.get(), boxes[0], boxes[1], kList3Width);
+    const bool right = holds == (change == nullptr);
+    failed += right ? 0 : 1;
+    out << (right ? "PASS " : "FAIL ") << name << std::endl;
+  };
+  check("the layout's rules hold for lists laid out as the layout does", nullptr);
+  for (const Case& broken : kBreaking) check(broken.name, broken.change);
+  return failed == 0 ? 0 : 1;
 }
 
 }  // namespace pelorin::wine_scenario

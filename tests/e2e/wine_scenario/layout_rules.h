@@ -5,20 +5,21 @@
 // The real frame, menu bar and rows differ from the simulated metrics, so the
 // rules are checked instead of the simulation's numbers.
 
-#include <optional>
-#include <string>
+#include <windows.h>
 
-#include "tests/e2e/wine_scenario/program.h"
+#include <optional>
+#include <ostream>
+#include <string>
 
 namespace pelorin::wine_scenario {
 
-// List3's width in pixels now (0 when there is no window).
-int List3Width(Program& program);
-
-// nullopt when the rules hold (or the window is minimized, with no client
-// area to fill), else what breaks them.
-std::optional<std::string> LayoutViolation(Program& program, int list3Width);
-// The same for any window with the two list boxes.
+// nullopt when the rules hold (or the window is hidden or minimized, with no
+// client area to fill), else what breaks them.
 std::optional<std::string> LayoutViolation(HWND window, HWND list2, HWND list3, int list3Width);
+
+// pelorin-wine-scenario --self-test: the rules tried on cases
+// where they must hold and where they must not. One PASS or FAIL line per
+// case; 0 when every case came out as it must.
+int RunSelfTest(std::ostream& out);
 
 }  // namespace pelorin::wine_scenario

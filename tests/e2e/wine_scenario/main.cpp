@@ -1,24 +1,19 @@
 // pelorin-wine-scenario: plays scenario files against the real program under
-// Wine (tests/e2e/run-wine-scenarios.sh runs it).
-//
-//   pelorin-wine-scenario [--verbose] [--must-fail] --program EXE --work FOLDER FILE_OR_DIR...
-// EXE is the test build with the probe (Pelorin-probe.exe); each scenario
-// gets a copy of it, named Pelorin.exe, in a fresh folder under FOLDER.
-//
-//   pelorin-wine-scenario --probe-answers EXE --work FOLDER
-// starts EXE once and prints "probe" when its window answers the probe,
-// "no probe" when it does not (the released Pelorin.exe must not).
-//
-//   pelorin-wine-scenario --release-checks EXE --work FOLDER
-// checks on the released exe what no scenario can say (release_checks.h).
-//
-//   pelorin-wine-scenario --self-test
-// tries the runner's own rules on cases where they must hold and where they
-// must not (tests/e2e/wine_scenario/self_test.h).
-//
-//   pelorin-wine-scenario --wait-for-window SECONDS
-// waits until Pelorin's window is shown (started by whoever) and prints its
-// rectangle, "left top width height", for a screenshot; 1 when none came.
+// Wine (tests/e2e/run-wine-scenarios.sh runs it). One mode a call:
+//   [--verbose] [--must-fail] --program EXE --work FOLDER FILE_OR_DIR...
+//     EXE is the test build with the probe (Pelorin-probe.exe); each scenario
+//     gets a copy of it, named Pelorin.exe, in a fresh folder under FOLDER.
+//     The lines are the simulated runner's (tests/scenario/scenario_files.h);
+//     a scenario that uses fail or heal is skipped, and the observations only
+//     the simulation makes (expect value, expect List1) are passed over and
+//     counted.
+//   --probe-answers EXE --work FOLDER: starts EXE once and prints "probe" when
+//     its window answers the probe, "no probe" when it does not.
+//   --release-checks EXE --work FOLDER: what no scenario can say, checked on
+//     the released exe (release_checks.h).
+//   --self-test: the layout's rules on cases made for them (layout_rules.h).
+//   --wait-for-window SECONDS: waits until Pelorin's window is shown (started
+//     by whoever) and prints "left top width height"; 1 when none came.
 
 #include <fcntl.h>
 #include <io.h>
@@ -30,29 +25,52 @@
 #include <vector>
 
 #include "tests/e2e/desktop.h"
-#include "tests/e2e/wine_scenario/program.h"
+#include "tests/e2e/wine_scenario/layout_rules.h"
+#include "tests/e2e/wine_scenario/player.h"
 #include "tests/e2e/wine_scenario/release_checks.h"
-#include "tests/e2e/wine_scenario/runner.h"
-#include "tests/e2e/wine_scenario/self_test.h"
+#include "tests/scenario/scenario_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using pelorin::wine_scenario::Environment;
+using namespace pelorin;
+using wine_scenario::Environment;
 
-int Usage() {
-  std::cerr << "usage: pelorin-wine-scenario [--verbose] [--must-fail] --program EXE --work FOLDER "
-               "FILE_OR_DIR...\n"
-               "       pelorin-wine-scenario --probe-answers EXE --work FOLDER\n"
-               "       pelorin-wine-scenario --release-checks EXE --work FOLDER\n"
-               "       pelorin-wine-scenario --self-test\n"
-               "       pelorin-wine-scenario --wait-for-window SECONDS\n";
-  return 2;
-}
+class WinePlayback : public scenario::ScenarioPlayback {
+ public:
+  explicit WinePlayback(Environment& environment) : environment_(environment) {}
+
+  std::optional<std::string> WhyNotPlayed(const scenario::Scenario& scenario) const override {
+    const scenario::Command* simOnly = scenario::FirstSimOnlyCommand(scenario);
+    if (simOnly == nullptr) return std::nullopt;
+    return "line " + std::to_string(simOnly->line) + ": '" + simOnly->source +
+           "' is played only on the simulation";
+  }
+
+  std::optional<std::string> ClosingNote() const override {
+    if (environment_.passedOver == 0) return std::nullopt;
+    return std::to_string(environment_.passedOver) +
+           " observations that only the simulation makes passed over";
+  }
+
+  // Each scenario in an application folder of its own, numbered in the run.
+  scenario::ScenarioOutcome Play(const scenario::Scenario& scenario, std::ostream* trace) override {
+    const int number = ++played_;
+    scenario::PlaySteps steps;
+    steps.trace = trace;
+    return scenario::PlayOn(
+        scenario, [&] { return std::make_unique<wine_scenario::Player>(environment_, number); },
+        steps);
+  }
+
+ private:
+  Environment& environment_;
+  int played_ = 0;
+};
 
 int WaitForWindow(DWORD seconds) {
   HWND window = nullptr;
-  if (!pelorin::e2e::WaitUntil(
+  if (!e2e::WaitUntil(
           [&] {
             window = ::FindWindowW(L"PelorinForm1", L"Pelorin");
             return window != nullptr && ::IsWindowVisible(window);
@@ -60,7 +78,7 @@ int WaitForWindow(DWORD seconds) {
           seconds * 1000)) {
     return 1;
   }
-  pelorin::e2e::Pause(500);  // the first paint
+  e2e::Pause(500);  // the first paint
   RECT rect{};
   ::GetWindowRect(window, &rect);
   std::cout << rect.left << ' ' << rect.top << ' ' << rect.right - rect.left << ' '
@@ -75,13 +93,13 @@ int wmain(int argc, wchar_t** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   ::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   if (argc == 2 && std::wstring(argv[1]) == L"--self-test") {
-    return pelorin::wine_scenario::RunSelfTest(std::cout);
+    return wine_scenario::RunSelfTest(std::cout);
   }
   if (argc == 3 && std::wstring(argv[1]) == L"--wait-for-window") {
     return WaitForWindow(static_cast<DWORD>(_wtoi(argv[2])));
   }
   Environment environment;
-  pelorin::wine_scenario::RunOptions options;
+  scenario::RunOptions options;
   std::vector<fs::path> paths;
   std::wstring mode = L"--program";
   for (int i = 1; i < argc; ++i) {
@@ -100,23 +118,26 @@ int wmain(int argc, wchar_t** argv) {
       paths.emplace_back(arg);
     }
   }
-  if (environment.exe.empty() || environment.workFolder.empty() || !environment.probe.Ready()) {
-    return Usage();
-  }
   std::error_code error;
-  fs::create_directories(environment.workFolder, error);
-  if (mode == L"--probe-answers") {
-    return pelorin::wine_scenario::ProbeAnswers(environment.exe, environment.workFolder,
-                                                environment.probe, std::cout);
+  if (environment.exe.empty() || environment.workFolder.empty() || !environment.probe.Ready() ||
+      (mode == L"--program" && paths.empty())) {
+    std::cerr << "usage: pelorin-wine-scenario [--verbose] [--must-fail] --program EXE --work "
+                 "FOLDER FILE_OR_DIR...\n  or: --probe-answers EXE --work FOLDER, --release-checks "
+                 "EXE --work FOLDER, --self-test, --wait-for-window SECONDS\n";
+    return 2;
   }
-  if (mode == L"--release-checks") {
-    return pelorin::wine_scenario::RunReleaseChecks(environment.exe, environment.workFolder,
-                                                    std::cout);
-  }
-  if (paths.empty()) return Usage();
   if (!fs::exists(environment.exe, error)) {
     std::cerr << "pelorin-wine-scenario: no program at " << environment.exe.string() << "\n";
     return 2;
   }
-  return pelorin::wine_scenario::RunScenarioFiles(paths, environment, options, std::cout);
+  fs::create_directories(environment.workFolder, error);
+  if (mode == L"--probe-answers") {
+    return wine_scenario::ProbeAnswers(environment.exe, environment.workFolder, environment.probe,
+                                       std::cout);
+  }
+  if (mode == L"--release-checks") {
+    return wine_scenario::RunReleaseChecks(environment.exe, environment.workFolder, std::cout);
+  }
+  WinePlayback playback(environment);
+  return scenario::PlayScenarioFiles(paths, playback, options, std::cout);
 }

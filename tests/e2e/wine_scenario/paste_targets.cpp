@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "tests/e2e/desktop.h"
 #include "tests/e2e/wine_scenario/text.h"
@@ -11,28 +13,21 @@ namespace pelorin::wine_scenario {
 namespace {
 
 constexpr wchar_t kClass[] = L"PelorinScenarioTarget";
-constexpr int kOpenAttempts = 50;
-constexpr DWORD kOpenRetryMs = 10;
-constexpr DWORD kActivationTimeoutMs = 3000;
-constexpr DWORD kShowPauseMs = 50;
 
-class OpenClipboardGuard {
- public:
-  explicit OpenClipboardGuard(HWND owner) {
-    for (int attempt = 0; attempt < kOpenAttempts && !open_; ++attempt) {
-      open_ = ::OpenClipboard(owner) != FALSE;
-      if (!open_) ::Sleep(kOpenRetryMs);
+// The clipboard, open while this lives; another program may hold it a moment.
+struct ClipboardOpen {
+  explicit ClipboardOpen(HWND owner) {
+    for (int attempt = 0; attempt < 50 && !open; ++attempt) {
+      open = ::OpenClipboard(owner) != FALSE;
+      if (!open) ::Sleep(10);
     }
   }
-  ~OpenClipboardGuard() {
-    if (open_) ::CloseClipboard();
+  ~ClipboardOpen() {
+    if (open) ::CloseClipboard();
   }
-  OpenClipboardGuard(const OpenClipboardGuard&) = delete;
-  OpenClipboardGuard& operator=(const OpenClipboardGuard&) = delete;
-  bool IsOpen() const { return open_; }
-
- private:
-  bool open_ = false;
+  ClipboardOpen(const ClipboardOpen&) = delete;
+  ClipboardOpen& operator=(const ClipboardOpen&) = delete;
+  bool open = false;
 };
 
 }  // namespace
@@ -42,11 +37,10 @@ struct PasteTargets::Target {
   std::string title;
   HWND window = nullptr;
   HWND edit = nullptr;
-  bool shiftAtV = false;
   bool swallowChar = false;  // the character of a V already taken as Ctrl+V
 };
 
-std::string PasteRecord::Describe() const {
+std::string PasteTargets::Paste::Describe() const {
   std::string described = std::string(shift ? "Ctrl+Shift+V" : "Ctrl+V") + " to " + Quoted(target) +
                           (text ? " with " + Quoted(*text) : std::string(" with no text"));
   if (received != text.value_or("")) described += " (the window received " + Quoted(received) + ")";
@@ -54,166 +48,141 @@ std::string PasteRecord::Describe() const {
 }
 
 PasteTargets::PasteTargets() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &PasteTargets::WindowProc;
-  windowClass.hInstance = ::GetModuleHandleW(nullptr);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = kClass;
-  ::RegisterClassExW(&windowClass);
+  e2e::RegisterWindowClass(kClass, &PasteTargets::WindowProc);
+  hooked = this;
 }
 
-PasteTargets::~PasteTargets() { Clear(); }
+PasteTargets::~PasteTargets() {
+  Destroy();
+  hooked = nullptr;
+}
 
-void PasteTargets::Clear() {
-  for (auto& target : targets_) {
-    if (target->window != nullptr) ::DestroyWindow(target->window);
-  }
+void PasteTargets::Destroy() {
+  for (auto& target : targets_) ::DestroyWindow(target->window);
   targets_.clear();
-  keys_.reset();
-  log_.clear();
 }
 
 bool PasteTargets::Replace(const std::vector<std::string>& titles, HWND below, bool keepActive) {
-  for (auto& target : targets_) {
-    if (target->window != nullptr) ::DestroyWindow(target->window);
-  }
-  targets_.clear();
+  Destroy();
   if (titles.empty()) {
-    keys_.reset();
+    hook_.reset();
     return true;
   }
-  if (!keys_) keys_ = std::make_unique<InjectedKeys>();
-  for (size_t i = 0; i < titles.size(); ++i) {
-    if (!Create(titles[i], static_cast<int>(i))) return false;
+  if (!hook_)
+    hook_.reset(::SetWindowsHookExW(WH_KEYBOARD_LL, &KeyHook, ::GetModuleHandleW(nullptr), 0));
+  if (!hook_) return false;
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  for (const std::string& title : titles) {
+    auto target = std::make_unique<Target>();
+    target->owner = this;
+    target->title = title;
+    const int offset = 30 * static_cast<int>(targets_.size() % 8);
+    target->window =
+        ::CreateWindowExW(0, kClass, Wide(title).c_str(), WS_OVERLAPPEDWINDOW, 470 + offset,
+                          330 + offset, 420, 260, nullptr, nullptr, instance, target.get());
+    if (target->window == nullptr) return false;
+    target->edit =
+        ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
+                          400, 220, target->window, nullptr, instance, nullptr);
+    ::SetWindowSubclass(target->edit, &PasteTargets::EditProc, 1,
+                        reinterpret_cast<DWORD_PTR>(target.get()));
+    targets_.push_back(std::move(target));
   }
-  Stack(below);
+  // Shown first and given a moment: wine raises a window it shows for the
+  // first time a little later, over any order set meanwhile.
+  for (auto target = targets_.rbegin(); target != targets_.rend(); ++target) {
+    ::ShowWindow((*target)->window, SW_SHOWNA);
+  }
+  e2e::Pause(50);
+  // Then stacked one below the other: directly below a window of the
+  // ordinary band, or at the top of that band.
+  const bool belowNormal =
+      below != nullptr && (::GetWindowLongPtrW(below, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0;
+  HWND after = belowNormal ? below : HWND_TOP;
+  for (auto& target : targets_) {
+    ::SetWindowPos(target->window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    after = target->window;
+  }
   if (keepActive) return true;
   HWND first = targets_.front()->window;
   ::SetForegroundWindow(first);
-  return e2e::WaitUntil([&] { return ::GetForegroundWindow() == first; }, kActivationTimeoutMs);
+  return e2e::WaitUntil([&] { return ::GetForegroundWindow() == first; }, 3000);
 }
 
-bool PasteTargets::Create(const std::string& title, int number) {
-  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  auto target = std::make_unique<Target>();
-  target->owner = this;
-  target->title = title;
-  const int offset = 30 * (number % 8);
-  target->window =
-      ::CreateWindowExW(0, kClass, Wide(title).c_str(), WS_OVERLAPPEDWINDOW, 470 + offset,
-                        330 + offset, 420, 260, nullptr, nullptr, instance, target.get());
-  if (target->window == nullptr) return false;
-  target->edit =
-      ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                        WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
-                        400, 220, target->window, nullptr, instance, nullptr);
-  ::SetWindowSubclass(target->edit, &PasteTargets::EditProc, 1,
-                      reinterpret_cast<DWORD_PTR>(target.get()));
-  targets_.push_back(std::move(target));
-  return true;
-}
-
-// Stacked from the bottom up, so that the first title ends on top: directly
-// below a window of the ordinary band, or at the top of that band.
-void PasteTargets::Stack(HWND below) {
-  // Shown first and given a moment: wine raises a window it shows for the
-  // first time a little later, over any order set meanwhile.
-  for (auto it = targets_.rbegin(); it != targets_.rend(); ++it) {
-    ::ShowWindow((*it)->window, SW_SHOWNA);
-  }
-  e2e::Pause(kShowPauseMs);
-  const bool belowNormal =
-      below != nullptr && (::GetWindowLongPtrW(below, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0;
-  const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-  if (belowNormal) {
-    HWND after = below;
-    for (auto& target : targets_) {
-      ::SetWindowPos(target->window, after, 0, 0, 0, 0, flags);
-      after = target->window;
-    }
-    return;
-  }
-  for (auto it = targets_.rbegin(); it != targets_.rend(); ++it) {
-    ::SetWindowPos((*it)->window, HWND_TOP, 0, 0, 0, 0, flags);
-  }
-}
-
-void PasteTargets::Record(Target& target, const std::wstring& before, bool shift) {
-  const std::wstring after = e2e::WindowText(target.edit);
-  PasteRecord record;
-  record.target = target.title;
-  record.text = ClipboardText(target.window);
-  record.received = after.compare(0, before.size(), before) == 0
-                        ? Utf8(std::wstring_view(after).substr(before.size()))
-                        : Utf8(after);
-  record.shift = shift;
-  Trace("pasted: " + record.Describe());
-  log_.push_back(std::move(record));
+bool PasteTargets::OldestIs(const std::string& title, const std::string& text) const {
+  const Paste& paste = log_.front();
+  return paste.target == title && paste.text == text && paste.received == text && !paste.shift;
 }
 
 LRESULT CALLBACK PasteTargets::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* target = e2e::CreatedFor<Target>(window, message, lParam);
-  switch (message) {
-    case WM_SETFOCUS:
-      // Activation gives the focus to the edit, like any editor window.
-      if (target != nullptr && target->edit != nullptr) ::SetFocus(target->edit);
-      return 0;
-    case WM_NCDESTROY:
-      if (target != nullptr) target->window = target->edit = nullptr;
-      break;
-    default:
-      break;
+  // Activation gives the focus to the edit, like any editor window.
+  if (message == WM_SETFOCUS && target != nullptr && target->edit != nullptr) {
+    ::SetFocus(target->edit);
+    return 0;
   }
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
+// The keys that programs inject (SendInput), as a low-level keyboard hook
+// sees them: for every V pressed, whether Ctrl and Shift were held by the
+// injected keys then, and which window was in the foreground.
+//
+// Why not the receiving window's own key state: wine re-reads the keyboard
+// from X when a window takes the X focus and sends key-ups for the keys X
+// does not know to be down. When that lands between a program's Ctrl and its
+// V, the window sees a bare "v" although Ctrl+V was sent. Those re-read keys
+// are not injected, so the hook tells them apart.
+LRESULT CALLBACK PasteTargets::KeyHook(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+  if (code == HC_ACTION && hooked != nullptr && (key->flags & LLKHF_INJECTED) != 0) {
+    const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+    const DWORD vk = key->vkCode;
+    if (vk == VK_CONTROL || vk == VK_LCONTROL || vk == VK_RCONTROL) hooked->ctrl_ = down;
+    if (vk == VK_SHIFT || vk == VK_LSHIFT || vk == VK_RSHIFT) hooked->shift_ = down;
+    if (vk == 'V' && down) {
+      hooked->presses_.push_back({::GetForegroundWindow(), hooked->ctrl_, hooked->shift_});
+    }
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Ctrl+V as sent (the oldest V pressed while the window was in front): the
+// edit pastes, and the character of the V goes. Any other V is an ordinary key.
 LRESULT CALLBACK PasteTargets::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR, DWORD_PTR data) {
-  auto* target = reinterpret_cast<Target*>(data);
-  InjectedKeys* keys = target->owner->keys_.get();
-  switch (message) {
-    case WM_KEYDOWN:
-      Trace("key " + std::to_string(wParam) + " down in " + Quoted(target->title));
-      if (wParam == 'V' && keys != nullptr && keys->Active()) {
-        // Ctrl+V as sent: the edit pastes, and the character of the V goes.
-        const std::optional<InjectedKeys::VPress> press = keys->TakeVPress(target->window);
-        if (press && press->ctrl) {
-          if (::GetKeyState(VK_CONTROL) >= 0) Trace("the window's own key state lost the Ctrl");
-          const std::wstring before = e2e::WindowText(edit);
-          ::DefSubclassProc(edit, WM_PASTE, 0, 0);
-          target->owner->Record(*target, before, press->shift);
-          target->swallowChar = true;
-          return 0;
-        }
-      }
-      if (wParam == 'V') target->shiftAtV = ::GetKeyState(VK_SHIFT) < 0;
-      break;
-    case WM_CHAR:
-      if (target->swallowChar) {
-        target->swallowChar = false;
-        return 0;
-      }
-      break;
-    case WM_PASTE: {
-      // A paste the hook did not see (without it, the window's own key state).
-      const std::wstring before = e2e::WindowText(edit);
-      const LRESULT result = ::DefSubclassProc(edit, message, wParam, lParam);
-      target->owner->Record(*target, before, target->shiftAtV);
-      return result;
-    }
-    default:
-      break;
+  auto& target = *reinterpret_cast<Target*>(data);
+  PasteTargets& owner = *target.owner;
+  if (message == WM_KEYDOWN) {
+    Trace("key " + std::to_string(wParam) + " down in " + Quoted(target.title));
   }
-  return ::DefSubclassProc(edit, message, wParam, lParam);
+  if (message == WM_CHAR && std::exchange(target.swallowChar, false)) return 0;
+  if (message != WM_KEYDOWN || wParam != 'V')
+    return ::DefSubclassProc(edit, message, wParam, lParam);
+  const auto press = std::ranges::find(owner.presses_, target.window, &VPress::foreground);
+  if (press == owner.presses_.end()) return ::DefSubclassProc(edit, message, wParam, lParam);
+  const VPress taken = *press;
+  owner.presses_.erase(press);
+  if (!taken.ctrl) return ::DefSubclassProc(edit, message, wParam, lParam);
+  if (::GetKeyState(VK_CONTROL) >= 0) Trace("the window's own key state lost the Ctrl");
+  const std::wstring before = e2e::WindowText(edit);
+  ::DefSubclassProc(edit, WM_PASTE, 0, 0);
+  const std::wstring after = e2e::WindowText(edit);
+  Paste paste{target.title, ClipboardText(target.window), Utf8(after), taken.shift};
+  if (after.starts_with(before)) {
+    paste.received = Utf8(std::wstring_view(after).substr(before.size()));
+  }
+  Trace("pasted: " + paste.Describe());
+  owner.log_.push_back(std::move(paste));
+  target.swallowChar = true;
+  return 0;
 }
 
 std::optional<std::string> ClipboardText(HWND owner) {
-  OpenClipboardGuard clipboard(owner);
-  if (!clipboard.IsOpen()) return std::nullopt;
-  HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
-  if (data == nullptr) return std::nullopt;
-  const auto* text = static_cast<const wchar_t*>(::GlobalLock(data));
+  const ClipboardOpen clipboard(owner);
+  HANDLE data = clipboard.open ? ::GetClipboardData(CF_UNICODETEXT) : nullptr;
+  const auto* text = data != nullptr ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
   if (text == nullptr) return std::nullopt;
   const size_t capacity = ::GlobalSize(data) / sizeof(wchar_t);
   std::string utf8 = Utf8(std::wstring_view(text, wcsnlen(text, capacity)));
@@ -222,25 +191,21 @@ std::optional<std::string> ClipboardText(HWND owner) {
 }
 
 bool SetClipboardText(HWND owner, const std::optional<std::string>& text) {
-  OpenClipboardGuard clipboard(owner);
-  if (!clipboard.IsOpen() || !::EmptyClipboard()) return false;
+  const ClipboardOpen clipboard(owner);
+  if (!clipboard.open || !::EmptyClipboard()) return false;
   if (!text) return true;
   const std::wstring wide = Wide(*text);
   const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
   HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (memory == nullptr) return false;
-  void* locked = ::GlobalLock(memory);
-  if (locked == nullptr) {
-    ::GlobalFree(memory);
-    return false;
+  void* locked = memory != nullptr ? ::GlobalLock(memory) : nullptr;
+  if (locked != nullptr) {
+    std::memcpy(locked, wide.c_str(), bytes);
+    ::GlobalUnlock(memory);
+    // The clipboard owns the memory once it takes it.
+    if (::SetClipboardData(CF_UNICODETEXT, memory) != nullptr) return true;
   }
-  std::memcpy(locked, wide.c_str(), bytes);
-  ::GlobalUnlock(memory);
-  if (::SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-    ::GlobalFree(memory);
-    return false;
-  }
-  return true;  // the clipboard owns the memory now
+  if (memory != nullptr) ::GlobalFree(memory);
+  return false;
 }
 
 }  // namespace pelorin::wine_scenario

@@ -6,14 +6,6 @@ namespace pelorin::wine_scenario {
 
 using K = scenario::CommandKind;
 
-namespace {
-
-bool IsAction(K kind) {
-  return kind == K::Start || kind == K::Restart || (kind >= K::Click && kind <= K::Restore);
-}
-
-}  // namespace
-
 Player::Player(Environment& environment, int number)
     : environment_(environment), folder_(environment.workFolder, number, environment.exe) {
   // Each scenario starts with an empty clipboard.
@@ -25,7 +17,11 @@ Player::Player(Environment& environment, int number)
 Player::~Player() {
   // The program goes first, without its shutdown; then the world it lived in.
   program_.reset();
-  targets_.Clear();
+  // A holder's clean end gives its key back before it goes.
+  for (auto& holder : keyHolders_) {
+    ::PostThreadMessageW(holder->ThreadId(), WM_QUIT, 0, 0);
+    holder->WaitForExit(5000);
+  }
   if (otherCopy_ != nullptr) ::CloseHandle(otherCopy_);
   SetClipboardText(environment_.probe.Owner(), std::nullopt);
 }
@@ -40,8 +36,13 @@ StepResult Player::Run(const scenario::Command& command) {
   // A dialog the scenario did not answer fails the command that opened it.
   if (!failures_.empty() && !result) result = failures_.front();
   failures_.clear();
-  if (!result && IsAction(command.kind)) result = CheckLayoutAfter(command);
-  return result;
+  const bool action = command.kind == K::Start || command.kind == K::Restart ||
+                      (command.kind >= K::Click && command.kind <= K::Restore);
+  if (result || !action || !Running() || !program_->WindowShown()) return result;
+  if (std::optional<std::string> broken = LayoutBroken()) {
+    return "after " + command.source + " the layout's rules do not hold: " + *broken;
+  }
+  return Pass();
 }
 
 std::optional<int> Player::PendingAnswerLine() const {
@@ -49,19 +50,15 @@ std::optional<int> Player::PendingAnswerLine() const {
   return answers_.front().line;
 }
 
-bool Player::ProgramRunning() const { return program_ != nullptr && program_->Running(); }
-
 HWND Player::Window() const { return program_ != nullptr ? program_->Window() : nullptr; }
 
-UINT Player::Dpi() const { return ProgramRunning() ? program_->Dpi() : ::GetDpiForSystem(); }
-
-StepResult Player::CheckLayoutAfter(const scenario::Command& command) {
-  if (!ProgramRunning() || !program_->WindowShown()) return Pass();
-  if (list3Width_ == 0) list3Width_ = List3Width(*program_);
-  if (std::optional<std::string> broken = LayoutViolation(*program_, list3Width_)) {
-    return "after " + command.source + " the layout's rules do not hold: " + *broken;
+std::optional<std::string> Player::LayoutBroken() {
+  HWND list3 = program_->ListWindow(ListName::List3);
+  RECT rect{};
+  if (list3Width_ == 0 && !program_->IsMinimized() && ::GetWindowRect(list3, &rect)) {
+    list3Width_ = rect.right - rect.left;
   }
-  return Pass();
+  return LayoutViolation(Window(), program_->ListWindow(ListName::List2), list3, list3Width_);
 }
 
 }  // namespace pelorin::wine_scenario

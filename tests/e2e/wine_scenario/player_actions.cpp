@@ -23,7 +23,7 @@ std::optional<POINT> VisibleCenter(RECT rect, RECT within) {
   if (!::IntersectRect(&shown, &rect, &within) || !::IntersectRect(&shown, &shown, &screen)) {
     return std::nullopt;
   }
-  return POINT{(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2};
+  return e2e::Center(shown);
 }
 
 RECT ClientOnScreen(HWND window) {
@@ -38,7 +38,7 @@ RECT ClientOnScreen(HWND window) {
 // As the user's click on the window does: it becomes the active window, at
 // the top of its band.
 StepResult Player::PrepareAction() {
-  if (!ProgramRunning()) return CannotDo("the program is not running");
+  if (!Running()) return CannotDo("the program is not running");
   if (!program_->WindowShown()) return CannotDo("the program's window is not shown");
   if (!e2e::Activate(Window())) return CannotDo("the program's window cannot be activated");
   return Pass();
@@ -108,15 +108,16 @@ bool Player::PressAt(Press press, POINT wanted, const RECT& bounds) {
   const bool nearLast = std::abs(wanted.x - lastPress_.point.x) <= cx / 2 + 1 &&
                         std::abs(wanted.y - lastPress_.point.y) <= cy / 2 + 1;
   if (left == lastLeft && since < pairing && nearLast) {
-    bool moved = false;
-    for (int dx : {cx + 2, -(cx + 2), 2 * (cx + 2), -2 * (cx + 2)}) {
-      const POINT shifted{wanted.x + dx, wanted.y};
-      if (!moved && ::PtInRect(&bounds, shifted)) {
-        where = shifted;
-        moved = true;
-      }
+    const int step = cx + 2;
+    const int offsets[] = {step, -step, 2 * step, -2 * step};
+    const auto room = std::ranges::find_if(offsets, [&](int dx) {
+      return ::PtInRect(&bounds, {wanted.x + dx, wanted.y}) != FALSE;
+    });
+    if (room != std::end(offsets)) {
+      where.x += *room;
+    } else {
+      e2e::Pause(pairing - since);
     }
-    if (!moved) e2e::Pause(pairing - since);
   }
   const bool sent = press == Press::Click         ? e2e::Click(where)
                     : press == Press::DoubleClick ? e2e::DoubleClick(where)
@@ -126,7 +127,6 @@ bool Player::PressAt(Press press, POINT wanted, const RECT& bounds) {
 }
 
 StepResult Player::Focus(ListName list) {
-  if (StepResult failure = PrepareListAction(list)) return failure;
   if (StepResult failure = MoveFocus(list)) return failure;
   return Settle();
 }
@@ -134,6 +134,7 @@ StepResult Player::Focus(ListName list) {
 // The keyboard focus goes to the list by the Tab key, which moves it between
 // the two lists without raising any key event of the program.
 StepResult Player::MoveFocus(ListName list) {
+  if (StepResult failure = PrepareListAction(list)) return failure;
   HWND target = program_->ListWindow(list);
   HWND other = program_->ListWindow(list == ListName::List2 ? ListName::List3 : ListName::List2);
   // Activation gives the focus to the window first and to its list a moment later.
@@ -150,35 +151,28 @@ StepResult Player::MoveFocus(ListName list) {
 
 // The modifiers of the mask go down first and up last, as a hand presses them.
 StepResult Player::PressKey(ListName list, int code, int mask) {
-  if (StepResult failure = PrepareListAction(list)) return failure;
   if (StepResult failure = MoveFocus(list)) return failure;
   std::vector<WORD> keys;
   const std::pair<int, WORD> modifiers[] = {{1, VK_SHIFT}, {2, VK_CONTROL}, {4, VK_MENU}};
   for (const auto& [bit, key] : modifiers) {
     if (mask & bit) keys.push_back(key);
   }
-  const auto virtualKey = static_cast<WORD>(code);
-  if (std::find(keys.begin(), keys.end(), virtualKey) == keys.end()) keys.push_back(virtualKey);
-  for (WORD key : keys) e2e::KeyDown(key);
-  for (auto it = keys.rbegin(); it != keys.rend(); ++it) e2e::KeyUp(*it);
+  if (std::ranges::find(keys, code) == keys.end()) keys.push_back(static_cast<WORD>(code));
+  e2e::PressKeys(keys);
   return Settle();
 }
 
 StepResult Player::Activate(const std::string& title) {
-  HWND own = Window();
-  HWND found = nullptr;
-  for (HWND window : e2e::TopLevelWindowsOf(0)) {
-    if (window != own && Utf8(e2e::WindowText(window)) == title) {
-      found = window;
-      break;
-    }
-  }
-  if (found == nullptr)
+  const std::vector<HWND> windows = e2e::TopLevelWindowsOf(0);
+  const auto found = std::ranges::find_if(windows, [&](HWND window) {
+    return window != Window() && Utf8(e2e::WindowText(window)) == title;
+  });
+  if (found == windows.end()) {
     return Expected("that the user can activate " + Quoted(title),
                     "no window titled " + Quoted(title));
-  ::SetWindowPos(found, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  if (!e2e::Activate(found)) return Expected("the window " + Quoted(title) + " active", "it not");
-  return ProgramRunning() ? Settle() : Pass();
+  }
+  if (!e2e::Activate(*found)) return Expected("the window " + Quoted(title) + " active", "it not");
+  return Running() ? Settle() : Pass();
 }
 
 StepResult Player::Resize(double width, double height) { return Drag(width, height, true); }
@@ -191,35 +185,23 @@ StepResult Player::Drag(double first, double second, bool resize) {
   if (StepResult failure = PrepareAction()) return failure;
   if (program_->IsMinimized()) return CannotDo("the window is minimized");
   if (program_->IsMaximized()) return CannotDo("the window is maximized");
-  const UINT dpi = program_->Dpi();
-  const int firstPixels = TwipsToPixels(first, dpi);
-  const int secondPixels = TwipsToPixels(second, dpi);
-  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  if (resize) {
-    ::SetWindowPos(Window(), nullptr, 0, 0, std::max(0, firstPixels), std::max(0, secondPixels),
-                   flags | SWP_NOMOVE);
-  } else {
-    ::SetWindowPos(Window(), nullptr, firstPixels, secondPixels, 0, 0, flags | SWP_NOSIZE);
-  }
+  const int x = TwipsToPixels(first, program_->Dpi());
+  const int y = TwipsToPixels(second, program_->Dpi());
+  // One pair of the two counts: the new size, or the new top-left corner.
+  ::SetWindowPos(Window(), nullptr, x, y, std::max(0, x), std::max(0, y),
+                 SWP_NOZORDER | SWP_NOACTIVATE | (resize ? SWP_NOMOVE : SWP_NOSIZE));
   return Settle();
 }
 
 // The caption's buttons send these commands; nothing changes when the window
 // is in that state already.
 StepResult Player::ChangeState(platform::WindowState state) {
+  using platform::WindowState;
   if (StepResult failure = PrepareAction()) return failure;
-  const bool minimized = program_->IsMinimized();
-  const bool maximized = program_->IsMaximized();
-  UINT command = SC_RESTORE;
-  bool already = !minimized && !maximized;
-  if (state == platform::WindowState::Minimized) {
-    command = SC_MINIMIZE;
-    already = minimized;
-  } else if (state == platform::WindowState::Maximized) {
-    command = SC_MAXIMIZE;
-    already = maximized;
-  }
-  if (already) return Pass();
+  if (state == State()) return Pass();
+  const UINT command = state == WindowState::Minimized   ? SC_MINIMIZE
+                       : state == WindowState::Maximized ? SC_MAXIMIZE
+                                                         : SC_RESTORE;
   ::PostMessageW(Window(), WM_SYSCOMMAND, command, 0);
   return Settle();
 }

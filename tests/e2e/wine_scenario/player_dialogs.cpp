@@ -1,27 +1,97 @@
 // Waiting for the program to come to rest, and the dialogs and context menus
-// it opens meanwhile: each is read from its real window, logged, and
-// answered with the next queued answer, as in the simulation.
+// it opens meanwhile: each is read from its real window, logged, and answered
+// with the next queued answer through its controls with real input, as in
+// the simulation.
+#include <windows.h>
+// (commctrl.h needs windows.h first)
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "platform/win32/dialog_controls.h"
 #include "tests/e2e/desktop.h"
-#include "tests/e2e/wine_scenario/keyboard_dialogs.h"
 #include "tests/e2e/wine_scenario/player.h"
 
 namespace pelorin::wine_scenario {
 
 namespace {
 
+namespace controls = platform::win32::controls;
+
+constexpr DWORD kStepTimeoutMs = 3000;
 constexpr DWORD kDialogCloseTimeoutMs = 5000;
 
 bool Gone(HWND window) { return !::IsWindow(window) || !::IsWindowVisible(window); }
+
+// Clicks the button in its middle, as the user does; why not when it cannot.
+std::optional<std::string> ClickButton(HWND dialog, int id, const DialogRecord& shown) {
+  HWND button = ::GetDlgItem(dialog, id);
+  if (button != nullptr && ::IsWindowVisible(button)) {
+    e2e::Activate(dialog);
+    RECT rect{};
+    ::GetWindowRect(button, &rect);
+    const POINT center = e2e::Center(rect);
+    if (::WindowFromPoint(center) == button && e2e::Click(center)) return std::nullopt;
+  }
+  const char* name = id == IDOK ? "OK" : id == IDCANCEL ? "キャンセル" : "なし";
+  return std::string("the ") + name + " button of the " + shown.Describe() + " cannot be clicked";
+}
+
+// Waits until the field holds what was typed; else why not.
+std::optional<std::string> Holds(HWND field, const std::wstring& typed, const char* what) {
+  if (e2e::WaitUntil([&] { return e2e::WindowText(field) == typed; }, kStepTimeoutMs)) {
+    return std::nullopt;
+  }
+  return std::string(what) + " holds " + Quoted(Utf8(e2e::WindowText(field))) + " after typing " +
+         Quoted(Utf8(typed));
+}
+
+// Moves the selection to the result with Down from the first, then presses
+// Enter (with Shift held when asked).
+std::optional<std::string> ChooseSearchResult(HWND dialog, int result, bool shift) {
+  HWND results = ::GetDlgItem(dialog, controls::kSearchResults);
+  auto selected = [&] {
+    return static_cast<int>(Ask(results, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  };
+  const auto count = static_cast<int>(Ask(results, LVM_GETITEMCOUNT));
+  if (result >= count) {
+    return "the search window has no result " + std::to_string(result) + " (it has " +
+           std::to_string(count) + ")";
+  }
+  if (selected() != 0) {
+    return "the search window's first result is not selected after typing (selected: " +
+           std::to_string(selected()) + ")";
+  }
+  for (int at = 1; at <= result; ++at) {
+    e2e::PressKey(VK_DOWN);
+    if (!e2e::WaitUntil([&] { return selected() == at; }, kStepTimeoutMs)) {
+      return "Down in the text field did not select result " + std::to_string(at) +
+             " (selected: " + std::to_string(selected()) + ")";
+    }
+  }
+  e2e::PressKeys(shift ? std::vector<WORD>{VK_SHIFT, VK_RETURN} : std::vector<WORD>{VK_RETURN});
+  return std::nullopt;
+}
+
+// Puts the key into the dialog's hot-key control through the control's own
+// message; false when it does not hold it then.
+bool EnterCallUpKey(HWND dialog, const platform::KeyCombination& key) {
+  HWND field = ::GetDlgItem(dialog, controls::kCallUpKeyField);
+  const BYTE flags = (key.ctrl ? HOTKEYF_CONTROL : 0) | (key.alt ? HOTKEYF_ALT : 0) |
+                     (key.shift ? HOTKEYF_SHIFT : 0);
+  const WORD value = MAKEWORD(static_cast<BYTE>(key.keyCode), flags);
+  Ask(field, HKM_SETHOTKEY, value);
+  const auto held = static_cast<WORD>(Ask(field, HKM_GETHOTKEY));
+  // The extended-key flag is the control's own business.
+  return LOBYTE(held) == LOBYTE(value) && (HIBYTE(held) & ~HOTKEYF_EXT) == flags;
+}
 
 }  // namespace
 
 StepResult Player::Settle(DWORD timeoutMs) {
   const DWORD start = ::GetTickCount();
   StepResult failure;
-  while (ProgramRunning()) {
+  while (Running()) {
     e2e::Pause(0);  // this thread's windows take their pastes and activations
     const std::vector<HWND> dialogs = program_->Dialogs();
     if (!dialogs.empty()) {
@@ -52,10 +122,9 @@ StepResult Player::Settle(DWORD timeoutMs) {
 }
 
 StepResult Player::HandleDialog(HWND dialog) {
-  DialogRecord shown;
+  DialogRecord* shown = &openCallUpKeyRecord_;
   if (dialog == openCallUpKeyDialog_) {
     // It refused a key and stays open for the next answer; it is logged once.
-    shown = openCallUpKeyRecord_;
     openCallUpKeyDialog_ = nullptr;
   } else {
     std::string why;
@@ -65,41 +134,38 @@ StepResult Player::HandleDialog(HWND dialog) {
       CloseUnanswered(dialog, KindOf(dialog));
       return why;
     }
-    shown = *read;
-    log_.push_back(shown);
-    Trace("shown: " + shown.Describe());
+    shown = &dialogLog_.records.emplace_back(*read);
+    Trace("shown: " + shown->Describe());
   }
-  StepResult failure = AnswerDialog(dialog, shown);
+  StepResult failure = AnswerDialog(dialog, *shown);
   // A call-up key dialog that refuses the key says so in a message box of its own.
   auto answered = [&] {
     if (Gone(dialog)) return true;
-    if (shown.kind != DialogKind::CallUpKey) return false;
+    if (shown->kind != DialogKind::CallUpKey) return false;
     const std::vector<HWND> open = program_->Dialogs();
-    return std::any_of(open.begin(), open.end(), [&](HWND other) { return other != dialog; });
+    return std::ranges::any_of(open, [&](HWND other) { return other != dialog; });
   };
   const bool closed = e2e::WaitUntil(answered, kDialogCloseTimeoutMs);
-  if (!closed && !failure) failure = "the " + shown.Describe() + " did not close when answered";
+  if (!closed && !failure) failure = "the " + shown->Describe() + " did not close when answered";
   if (closed && !failure && !Gone(dialog)) {
     openCallUpKeyDialog_ = dialog;
-    openCallUpKeyRecord_ = shown;
+    openCallUpKeyRecord_ = *shown;
   }
   return failure;
 }
 
 void Player::CloseUnanswered(HWND dialog, DialogKind kind) {
-  if (kind == DialogKind::Popup) {
+  if (kind == DialogKind::Popup || kind == DialogKind::Search) {
+    if (kind == DialogKind::Search) e2e::Activate(dialog);
     e2e::PressKey(VK_ESCAPE);
-  } else if (kind == DialogKind::Search) {
-    e2e::Activate(dialog);
-    e2e::PressKey(VK_ESCAPE);
-  } else if (!PressButton(dialog, IDCANCEL)) {
-    PressButton(dialog, IDOK);
+  } else if (ClickButton(dialog, IDCANCEL, {})) {
+    ClickButton(dialog, IDOK, {});  // a box without a Cancel button
   }
 }
 
 // Each dialog takes the next answer, which must be of its kind; without one
 // it is closed as cancelled and the command fails, as in the simulation.
-StepResult Player::AnswerDialog(HWND dialog, const DialogRecord& shown) {
+StepResult Player::AnswerDialog(HWND dialog, DialogRecord& shown) {
   if (answers_.empty() || !scenario::Fits(answers_.front(), shown.kind)) {
     std::string why = "unexpected dialog: " + shown.Describe();
     if (!answers_.empty()) {
@@ -110,103 +176,107 @@ StepResult Player::AnswerDialog(HWND dialog, const DialogRecord& shown) {
   }
   const Answer answer = answers_.front();
   answers_.pop_front();
-  switch (shown.kind) {
-    case DialogKind::MsgBox:
-      return AnswerMessageBox(dialog, shown, answer);
-    case DialogKind::InputBox:
-      return AnswerInputBox(dialog, shown, answer);
-    case DialogKind::Search:
-      return AnswerSearch(dialog, answer);
-    case DialogKind::CallUpKey:
-      return AnswerCallUpKey(dialog, shown, answer);
-    case DialogKind::Popup:
+  if (std::optional<std::string> why = GiveAnswer(dialog, shown, answer)) {
+    CloseUnanswered(dialog, shown.kind);
+    return scenario::Describe(answer) + ": " + *why;
+  }
+  return Pass();
+}
+
+std::optional<std::string> Player::GiveAnswer(HWND dialog, DialogRecord& shown,
+                                              const Answer& answer) {
+  switch (answer.kind) {
+    case AnswerKind::MsgBoxOk:
+    case AnswerKind::InputOk:
+      return ClickButton(dialog, IDOK, shown);
+    case AnswerKind::MsgBoxCancel:
+    case AnswerKind::InputCancel:
+    case AnswerKind::CallUpKeyCancel:
+      return ClickButton(dialog, IDCANCEL, shown);
+    case AnswerKind::CallUpKeyNone:
+      return ClickButton(dialog, controls::kCallUpKeyNone, shown);
+    case AnswerKind::InputText:
+      if (std::optional<std::string> why = TypeIntoInputBox(dialog, answer.text)) return why;
+      return ClickButton(dialog, IDOK, shown);
+    case AnswerKind::CallUpKeyOk:
+      if (!EnterCallUpKey(dialog, answer.key))
+        return "the key field of the " + shown.Describe() + " does not take it";
+      return ClickButton(dialog, IDOK, shown);
+    case AnswerKind::SearchChoose:
+    case AnswerKind::SearchCancel:
+      if (std::optional<std::string> why = TypeIntoSearch(dialog, answer.text, shown.searched)) {
+        return why;
+      }
+      if (answer.kind == AnswerKind::SearchChoose) {
+        return ChooseSearchResult(dialog, answer.result, answer.shift);
+      }
+      break;
+    case AnswerKind::PopupItem:
+      if (std::ranges::find(shown.itemIds, answer.item) == shown.itemIds.end()) {
+        return "not among the visible items of the " + shown.Describe();
+      }
+      if (!HighlightMenuItem(dialog, answer.item)) {
+        return "the arrow keys did not reach it in the " + shown.Describe();
+      }
+      e2e::PressKey(VK_RETURN);
+      return std::nullopt;
+    case AnswerKind::PopupDismiss:
       break;
   }
-  return AnswerPopup(dialog, shown, answer);
+  // A search cancelled, a context menu dismissed.
+  e2e::PressKey(VK_ESCAPE);
+  return std::nullopt;
 }
 
-StepResult Player::AnswerMessageBox(HWND dialog, const DialogRecord& shown, const Answer& answer) {
-  if (answer.kind == AnswerKind::MsgBoxCancel) {
-    if (HasButton(dialog, IDCANCEL) && PressButton(dialog, IDCANCEL)) return Pass();
-    PressButton(dialog, IDOK);
-    return "answer msgbox cancel: the " + shown.Describe() + " has no Cancel button";
+bool Player::FocusIn(HWND dialog, HWND field) {
+  e2e::Activate(dialog);
+  return e2e::WaitUntil([&] { return program_->Focus() == field; }, kStepTimeoutMs);
+}
+
+std::optional<std::string> Player::TypeIntoInputBox(HWND dialog, const std::string& text) {
+  HWND edit = ::GetDlgItem(dialog, kInputBoxEdit);
+  if (!FocusIn(dialog, edit)) return "the input box's edit control never had the keyboard focus";
+  // Typing replaces the selection, which the box selects whole when it opens.
+  Ask(edit, EM_SETSEL, 0, -1);
+  const std::wstring wide = Wide(text);
+  if (wide.empty()) {
+    if (!e2e::WindowText(edit).empty()) e2e::PressKey(VK_DELETE);
+  } else if (std::ranges::none_of(wide, [](wchar_t c) { return c < L' ' || c == 0x7F; })) {
+    e2e::TypeText(wide);
+  } else {
+    // No key types a control character or a line break into a one-line edit
+    // control; the text goes in as a paste of it would.
+    Ask(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
   }
-  if (!PressButton(dialog, IDOK))
-    return "the OK button of the " + shown.Describe() + " cannot be clicked";
-  return Pass();
+  return Holds(edit, wide, "the input box");
 }
 
-StepResult Player::AnswerInputBox(HWND dialog, const DialogRecord& shown, const Answer& answer) {
-  if (answer.kind == AnswerKind::InputCancel) {
-    if (!PressButton(dialog, IDCANCEL)) {
-      return "the キャンセル button of the " + shown.Describe() + " cannot be clicked";
+std::optional<std::string> Player::TypeIntoSearch(HWND dialog, const std::string& text,
+                                                  std::vector<scenario::SearchStep>& steps) {
+  HWND field = ::GetDlgItem(dialog, controls::kSearchText);
+  if (!FocusIn(dialog, field)) {
+    return "the search window's text field does not have the keyboard focus";
+  }
+  std::wstring typed = e2e::WindowText(field);
+  const std::wstring wide = Wide(text);
+  for (size_t at = 0; at < wide.size();) {
+    // One character at a time, a surrogate pair as one.
+    const size_t length = wide[at] >= 0xD800 && wide[at] <= 0xDBFF ? 2 : 1;
+    typed += wide.substr(at, length);
+    e2e::TypeText(wide.substr(at, length));
+    at += length;
+    // The results follow the field within the same message, so once the
+    // field holds the text they are the ones for it.
+    if (std::optional<std::string> why = Holds(field, typed, "the search window's text field")) {
+      return why;
     }
-    return Pass();
+    std::string why;
+    const std::optional<scenario::SearchStep> step =
+        ReadSearch(dialog, Window(), environment_.probe, &why);
+    if (!step) return why;
+    steps.push_back(*step);
   }
-  if (answer.kind == AnswerKind::InputText) {
-    if (const std::optional<std::string> why =
-            TypeIntoInputBox(dialog, program_->ThreadId(), answer.text)) {
-      PressButton(dialog, IDCANCEL);
-      return *why;
-    }
-  }
-  if (!PressButton(dialog, IDOK))
-    return "the OK button of the " + shown.Describe() + " cannot be clicked";
-  return Pass();
-}
-
-StepResult Player::AnswerSearch(HWND dialog, const Answer& answer) {
-  std::vector<scenario::SearchStep>& searched = log_.back().searched;
-  std::optional<std::string> why = TypeIntoSearch(dialog, Window(), program_->ThreadId(),
-                                                  environment_.probe, answer.text, searched);
-  if (!why && answer.kind == AnswerKind::SearchCancel) {
-    e2e::PressKey(VK_ESCAPE);
-    return Pass();
-  }
-  if (!why) why = ChooseSearchResult(dialog, answer.result, answer.shift);
-  if (!why) return Pass();
-  CloseUnanswered(dialog, DialogKind::Search);
-  return scenario::Describe(answer) + ": " + *why;
-}
-
-StepResult Player::AnswerCallUpKey(HWND dialog, const DialogRecord& shown, const Answer& answer) {
-  int button = IDOK;
-  const char* name = "OK";
-  if (answer.kind == AnswerKind::CallUpKeyCancel) {
-    button = IDCANCEL;
-    name = "キャンセル";
-  } else if (answer.kind == AnswerKind::CallUpKeyNone) {
-    button = platform::win32::controls::kCallUpKeyNone;
-    name = "なし";
-  } else if (!EnterCallUpKey(dialog, answer.key)) {
-    CloseUnanswered(dialog, shown.kind);
-    return scenario::Describe(answer) + ": the key field of the " + shown.Describe() +
-           " does not take it";
-  }
-  if (!PressButton(dialog, button)) {
-    CloseUnanswered(dialog, shown.kind);
-    return std::string("the ") + name + " button of the " + shown.Describe() + " cannot be clicked";
-  }
-  return Pass();
-}
-
-StepResult Player::AnswerPopup(HWND dialog, const DialogRecord& shown, const Answer& answer) {
-  if (answer.kind == AnswerKind::PopupDismiss) {
-    e2e::PressKey(VK_ESCAPE);
-    return Pass();
-  }
-  if (std::find(shown.itemIds.begin(), shown.itemIds.end(), answer.item) == shown.itemIds.end()) {
-    e2e::PressKey(VK_ESCAPE);
-    return "answer popup " + answer.text + ": not among the visible items of the " +
-           shown.Describe();
-  }
-  if (!HighlightMenuItem(dialog, Window(), environment_.probe, answer.item)) {
-    e2e::PressKey(VK_ESCAPE);
-    return "answer popup " + answer.text + ": the arrow keys did not reach it in the " +
-           shown.Describe();
-  }
-  e2e::PressKey(VK_RETURN);
-  return Pass();
+  return std::nullopt;
 }
 
 }  // namespace pelorin::wine_scenario

@@ -1,15 +1,14 @@
 // The real window as the shared checks read it: lists, menus (through the
 // probe), band, state, tooltip, the active window, the clipboard; and the
-// checks this runner makes its own way: geometry, the lists' rectangles.
+// checks this runner makes its own way: geometry, beeps (as the probe counts
+// them in the program), what the shell was asked to open.
+#include <fstream>
+
 #include "tests/e2e/desktop.h"
-#include "tests/e2e/wine_scenario/layout_rules.h"
 #include "tests/e2e/wine_scenario/player.h"
+#include "tests/scenario/output_expectations.h"
 
 namespace pelorin::wine_scenario {
-
-std::vector<std::string> Player::ListTexts(ListName list) { return program_->Texts(list); }
-
-int Player::SelectedIndex(ListName list) { return program_->Selected(list); }
 
 std::optional<bool> Player::MenuMark(app::MenuItem item, bool visibility, std::string& why) {
   const std::optional<LRESULT> answer = environment_.probe.Ask(
@@ -76,14 +75,45 @@ StepResult Player::ExpectGeometry(const scenario::Command& command) {
                     FormatNumber(PixelsToTwips(rect.left, dpi)) + " " +
                         FormatNumber(PixelsToTwips(rect.top, dpi)));
   }
-  if (std::optional<std::string> broken = LayoutViolation(*program_, list3Width_)) {
+  if (std::optional<std::string> broken = LayoutBroken()) {
     return Expected("a width and height that follow the layout's rules", *broken);
   }
   return Pass();
 }
 
-// The real rows and frame decide these; the layout's rules are checked after
-// every action instead.
-StepResult Player::ExpectListRect(const scenario::Command&) { return Pass(); }
+void Player::RememberBeeps() {
+  if (!Running()) return;
+  const std::optional<LRESULT> beeps = environment_.probe.Ask(Window(), probe::Question::Beeps);
+  if (beeps) beepsSeen_ = static_cast<long>(*beeps);
+}
+
+StepResult Player::ExpectBeep(const scenario::Command& command) {
+  RememberBeeps();
+  return scenario::CheckBeep(command, beepsSeen_, beepsChecked_);
+}
+
+// The prefix's stand-in for the browser and the help viewer
+// (tests/e2e/open_recorder/open_recorder.cpp) writes down what it was asked
+// to open, one line each; the shell starts it as a process of its own, a
+// moment later.
+StepResult Player::ExpectOpened(const scenario::Command& command) {
+  const std::string appFolder = Utf8(folder_.Path().generic_wstring());
+  StepResult result;
+  e2e::WaitUntil(
+      [&] {
+        std::ifstream in(OpenedLogPath(), std::ios::binary);
+        in.seekg(static_cast<std::streamoff>(openedRead_));
+        std::string line;
+        while (in && std::getline(in, line) && !in.eof()) {
+          openedRead_ += line.size() + 1;
+          for (char& c : line) c = c == '\\' ? '/' : c;
+          opened_.push_back(line);
+        }
+        result = scenario::CheckOpened(command, appFolder, opened_);
+        return !result;
+      },
+      5000);
+  return result;
+}
 
 }  // namespace pelorin::wine_scenario

@@ -1,6 +1,5 @@
-// The call-up key as the user presses it, another program holding a key, and
-// what the window shows of the keyboard additions: menu captions and the
-// keyboard focus.
+// The call-up key as the user presses it, and what the window shows of the
+// keyboard additions: menu captions and the keyboard focus.
 #include <string_view>
 
 #include "app/key_names.h"
@@ -17,21 +16,11 @@ constexpr std::string_view kCaptionPrefix = "呼び出しキー: ";
 // by default, which must then do nothing.
 constexpr platform::KeyCombination kDefaultKey{true, true, false, 'K'};
 
-void PressCombination(const platform::KeyCombination& key) {
-  if (key.ctrl) e2e::KeyDown(VK_CONTROL);
-  if (key.alt) e2e::KeyDown(VK_MENU);
-  if (key.shift) e2e::KeyDown(VK_SHIFT);
-  e2e::PressKey(static_cast<WORD>(key.keyCode));
-  if (key.shift) e2e::KeyUp(VK_SHIFT);
-  if (key.alt) e2e::KeyUp(VK_MENU);
-  if (key.ctrl) e2e::KeyUp(VK_CONTROL);
-}
-
 }  // namespace
 
 // The key the menu names, pressed wherever the focus is.
 StepResult Player::PressCallUpKey(const scenario::Command&) {
-  if (!ProgramRunning()) return CannotDo("the program is not running");
+  if (!Running()) return CannotDo("the program is not running");
   std::string why;
   const std::optional<std::string> caption = MenuCaption(app::ID_HOTKEY, why);
   if (!caption) return CannotDo("read the call-up key off its menu item: " + why);
@@ -41,16 +30,13 @@ StepResult Player::PressCallUpKey(const scenario::Command&) {
   }
   const platform::KeyCombination pressed = key.value_or(kDefaultKey);
   Trace("pressing " + app::FormatKeyName(pressed));
-  PressCombination(pressed);
+  std::vector<WORD> keys;
+  if (pressed.ctrl) keys.push_back(VK_CONTROL);
+  if (pressed.alt) keys.push_back(VK_MENU);
+  if (pressed.shift) keys.push_back(VK_SHIFT);
+  keys.push_back(static_cast<WORD>(pressed.keyCode));
+  e2e::PressKeys(keys);
   return Settle();
-}
-
-StepResult Player::HoldKey(const platform::KeyCombination& key, const scenario::Command&) {
-  std::string why;
-  HeldKey held(key, &why);
-  if (!held.Held()) return CannotDo(why);
-  heldKeys_.push_back(std::move(held));
-  return Pass();
 }
 
 std::optional<std::string> Player::MenuCaption(app::MenuItem item, std::string& why) {

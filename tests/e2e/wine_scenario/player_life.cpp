@@ -1,7 +1,6 @@
 // The program's life (start, close, restart) and the answers queued for its
 // dialogs.
 #include "tests/e2e/desktop.h"
-#include "tests/e2e/wine_scenario/layout_rules.h"
 #include "tests/e2e/wine_scenario/player.h"
 #include "tests/scenario/window_expectations.h"
 
@@ -36,7 +35,7 @@ std::optional<POINT> CloseBox(HWND window) {
 }  // namespace
 
 StepResult Player::Start() {
-  if (ProgramRunning()) return Expected("no program running at start", "it running");
+  if (Running()) return Expected("no program running at start", "it running");
   program_ = std::make_unique<Program>();
   std::string why;
   // The working folder is not the program's own: it must find its files from
@@ -46,7 +45,7 @@ StepResult Player::Start() {
   }
   started_ = true;
   beepsSeen_ = beepsChecked_ = 0;
-  list3Width_ = 0;
+  list3Width_ = 0;  // measured again once the window is shown
   const bool appeared = e2e::WaitUntil(
       [&] {
         return !program_->Running() || (program_->Window() != nullptr &&
@@ -55,17 +54,16 @@ StepResult Player::Start() {
       kStartTimeoutMs);
   if (!appeared) return Expected("the program's window shown", "nothing within 30 s");
   StepResult settled = Settle();
-  if (ProgramRunning() && program_->WindowShown() && !program_->IsMinimized()) {
+  if (Running() && program_->WindowShown() && !program_->IsMinimized()) {
     // The first show brings the window to the front with the focus.
     HWND window = Window();
     e2e::WaitUntil([&] { return ::GetForegroundWindow() == window; }, kActivationTimeoutMs);
-    list3Width_ = List3Width(*program_);
   }
   return settled;
 }
 
 StepResult Player::Close() {
-  if (!ProgramRunning()) return Expected("a program window to close", "the program is not running");
+  if (!Running()) return Expected("a program window to close", "the program is not running");
   if (!program_->WindowShown()) {
     return Expected("a program window to close", "the program's window is not shown");
   }
@@ -98,8 +96,7 @@ StepResult Player::ExpectEnded() {
 }
 
 StepResult Player::ExpectRunning() {
-  return scenario::CheckRunning(started_, ProgramRunning(),
-                                ProgramRunning() && program_->WindowShown());
+  return scenario::CheckRunning(started_, Running(), Running() && program_->WindowShown());
 }
 
 StepResult Player::QueueAnswer(const Answer& answer) {

@@ -14,8 +14,11 @@ namespace {
 
 constexpr DWORD kMenuTimeoutMs = 3000;
 constexpr int kMaxEscapes = 4;
+constexpr int kMaxMenuSteps = 40;
 
 const platform::MenuEntry& EntryOf(int item) { return app::MenuTable()[static_cast<size_t>(item)]; }
+
+std::string NameOf(int item) { return EntryOf(item).name; }
 
 // The item and the menus above it, the top-level menu first.
 std::vector<int> PathTo(int item) {
@@ -35,28 +38,21 @@ std::optional<std::string> NotInBar(bool openOnly, int item, int top) {
   return std::nullopt;
 }
 
-bool InMenuMode(DWORD thread) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof(info);
-  return ::GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMENUMODE) != 0;
-}
-
 }  // namespace
 
 StepResult Player::ClickMenu(app::MenuItem found, bool openOnly) {
   if (StepResult failure = PrepareAction()) return failure;
   const int item = found;
-  const std::string name = EntryOf(item).name;
   const std::vector<int> path = PathTo(item);
   if (std::optional<std::string> why = NotInBar(openOnly, item, path.front())) {
-    return CannotDo(name + *why);
+    return CannotDo(NameOf(item) + *why);
   }
   HWND popup = nullptr;
   if (StepResult failure = OpenBarMenu(path.front(), &popup)) return failure;
   for (size_t level = 1; level < path.size(); ++level) {
-    if (!HighlightMenuItem(popup, Window(), environment_.probe, path[level])) {
+    if (!HighlightMenuItem(popup, path[level])) {
       (void)LeaveMenus();
-      return CannotDo(std::string(EntryOf(path[level]).name) + " is hidden");
+      return CannotDo(NameOf(path[level]) + " is hidden");
     }
     if (level + 1 == path.size()) {
       e2e::PressKey(VK_RETURN);
@@ -67,15 +63,10 @@ StepResult Player::ClickMenu(app::MenuItem found, bool openOnly) {
     }
     // The arrow opens the submenu with its first item highlighted.
     e2e::PressKey(VK_RIGHT);
-    const int submenu = path[level];
-    if (!e2e::WaitUntil(
-            [&] {
-              popup = FindOpenMenu(program_->Dialogs(), Window(), environment_.probe, submenu);
-              return popup != nullptr;
-            },
-            kMenuTimeoutMs)) {
+    popup = WaitForMenu(path[level]);
+    if (popup == nullptr) {
       (void)LeaveMenus();
-      return CannotDo(std::string(EntryOf(submenu).name) + " did not open");
+      return CannotDo(NameOf(path[level]) + " did not open");
     }
   }
   // A menu of the bar alone: opened (its click ran) and closed again.
@@ -86,44 +77,69 @@ StepResult Player::OpenBarMenu(int top, HWND* popup) {
   const std::optional<LRESULT> packed =
       environment_.probe.Ask(Window(), probe::Question::BarItemRect, static_cast<unsigned>(top));
   if (!packed) return CannotDo("the probe does not answer");
-  if (*packed == 0) return CannotDo(std::string(EntryOf(top).name) + " is hidden");
+  if (*packed == 0) return CannotDo(NameOf(top) + " is hidden");
   const RECT rect = probe::UnpackRect(*packed);
-  const POINT center{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
   // A click the pointer's late arrival lost is given once more.
   for (int attempt = 0; attempt < 2; ++attempt) {
-    PressAt(Press::Click, center, rect);
-    if (e2e::WaitUntil(
-            [&] {
-              *popup = FindOpenMenu(program_->Dialogs(), Window(), environment_.probe, top);
-              return *popup != nullptr;
-            },
-            kMenuTimeoutMs)) {
-      return Pass();
-    }
-    if (InMenuMode(program_->ThreadId())) (void)LeaveMenus();
+    PressAt(Press::Click, e2e::Center(rect), rect);
+    *popup = WaitForMenu(top);
+    if (*popup != nullptr) return Pass();
+    if (program_->InMenuMode()) (void)LeaveMenus();
   }
-  return CannotDo(std::string(EntryOf(top).name) + " did not open");
+  return CannotDo(NameOf(top) + " did not open");
+}
+
+HWND Player::WaitForMenu(int menu) {
+  HWND found = nullptr;
+  e2e::WaitUntil(
+      [&] {
+        for (HWND window : program_->Dialogs()) {
+          if (e2e::ClassName(window) != L"#32768") continue;
+          const std::optional<PopupView> view = environment_.probe.DescribePopup(Window(), window);
+          if (view && view->menu == menu) found = window;
+        }
+        return found != nullptr;
+      },
+      kMenuTimeoutMs);
+  return found;
+}
+
+bool Player::HighlightMenuItem(HWND popup, int item) {
+  for (int step = 0; step < kMaxMenuSteps; ++step) {
+    const std::optional<PopupView> view = environment_.probe.DescribePopup(Window(), popup);
+    const int target = view ? view->SelectablePosition(item) : -1;
+    if (target < 0) return false;
+    const int highlighted = view->Highlighted();
+    const int current = highlighted < 0 ? -1 : view->SelectablePosition(highlighted);
+    if (current == target) return true;
+    e2e::PressKey(current < target ? VK_DOWN : VK_UP);
+    // The key is handled by the menu's own loop after this question.
+    e2e::WaitUntil(
+        [&] {
+          const std::optional<PopupView> now = environment_.probe.DescribePopup(Window(), popup);
+          return !now || now->Highlighted() != highlighted;
+        },
+        kMenuTimeoutMs);
+  }
+  return false;
 }
 
 bool Player::MenuOpen() const {
-  if (!ProgramRunning()) return false;
+  if (!Running()) return false;
   for (HWND window : program_->Dialogs()) {
     if (e2e::ClassName(window) == L"#32768") return true;
   }
-  return InMenuMode(program_->ThreadId());
+  return program_->InMenuMode();
 }
 
 // Escape closes the open menus one by one, then leaves the menu bar.
 StepResult Player::LeaveMenus() {
-  for (int i = 0; i < kMaxEscapes && ProgramRunning(); ++i) {
-    if (program_->Dialogs().empty() && !InMenuMode(program_->ThreadId())) break;
+  for (int i = 0; i < kMaxEscapes && Running(); ++i) {
     const size_t open = program_->Dialogs().size();
+    if (open == 0 && !program_->InMenuMode()) break;
     e2e::PressKey(VK_ESCAPE);
     e2e::WaitUntil(
-        [&] {
-          return program_->Dialogs().size() < open ||
-                 (open == 0 && !InMenuMode(program_->ThreadId()));
-        },
+        [&] { return program_->Dialogs().size() < open || (open == 0 && !program_->InMenuMode()); },
         kMenuTimeoutMs);
   }
   return Settle();

@@ -11,18 +11,6 @@ namespace {
 constexpr wchar_t kClass[] = L"PelorinScenarioProbeClient";
 constexpr DWORD kAnswerTimeoutMs = 5000;
 
-std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator) {
-  std::vector<std::wstring> parts;
-  size_t start = 0;
-  for (;;) {
-    const size_t end = text.find(separator, start);
-    parts.push_back(
-        text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start));
-    if (end == std::wstring::npos) return parts;
-    start = end + 1;
-  }
-}
-
 // A menu caption's "&&" is one "&"; a single "&" marks a mnemonic.
 std::string ShownCaption(const std::wstring& caption) {
   std::wstring shown;
@@ -53,15 +41,10 @@ int PopupView::Highlighted() const {
 }
 
 ProbeClient::ProbeClient() : message_(::RegisterWindowMessageW(probe::kMessageName)) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &ProbeClient::WindowProc;
-  windowClass.hInstance = ::GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = kClass;
-  ::RegisterClassExW(&windowClass);
+  e2e::RegisterWindowClass(kClass, &ProbeClient::WindowProc);
   // Message-only: never among the desktop's windows that a paste looks at.
   window_ = ::CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              windowClass.hInstance, this);
+                              ::GetModuleHandleW(nullptr), this);
 }
 
 ProbeClient::~ProbeClient() {
@@ -89,11 +72,6 @@ std::optional<std::wstring> ProbeClient::AskText(HWND program, probe::Question q
   return std::exchange(text_, std::nullopt);
 }
 
-bool ProbeClient::HasProbe(HWND program) const {
-  const std::optional<LRESULT> answer = Ask(program, probe::Question::Hello);
-  return answer && *answer == probe::kHelloAnswer;
-}
-
 std::optional<PopupView> ProbeClient::DescribePopup(HWND program, HWND popupWindow) {
   const auto argument = static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(popupWindow));
   const std::optional<std::wstring> text =
@@ -109,7 +87,6 @@ std::optional<PopupView> ProbeClient::DescribePopup(HWND program, HWND popupWind
     item.item = _wtoi(fields[0].c_str());
     const auto flags = static_cast<unsigned>(_wtoi(fields[1].c_str()));
     item.separator = (flags & probe::kItemSeparator) != 0;
-    item.checked = (flags & probe::kItemChecked) != 0;
     item.highlighted = (flags & probe::kItemHighlighted) != 0;
     item.caption = item.separator ? "-" : ShownCaption(fields[2]);
     view.items.push_back(item);

@@ -19,7 +19,6 @@ namespace probe = platform::win32::probe;
 struct MenuItemView {
   int item = -1;  // the menu table's index; -1 for a separator or an unknown item
   bool separator = false;
-  bool checked = false;
   bool highlighted = false;
   std::string caption;  // as shown ("&&" read as "&")
 };
@@ -52,7 +51,6 @@ class ProbeClient {
                              unsigned long long argument = 0) const;
   std::optional<std::wstring> AskText(HWND program, probe::Question question,
                                       unsigned long long argument = 0);
-  bool HasProbe(HWND program) const;
   std::optional<PopupView> DescribePopup(HWND program, HWND popupWindow);
   // The caption of a menu item as its menu holds it ("&&" read as "&").
   std::optional<std::string> MenuCaption(HWND program, int item);

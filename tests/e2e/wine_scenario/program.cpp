@@ -1,25 +1,22 @@
 #include "tests/e2e/wine_scenario/program.h"
 
-#include "tests/e2e/desktop.h"
 #include "tests/e2e/wine_scenario/text.h"
 
 namespace pelorin::wine_scenario {
-namespace {
-
-constexpr wchar_t kWindowClass[] = L"PelorinForm1";
-
-}  // namespace
 
 Program::~Program() {
   if (process_.hProcess == nullptr) return;
-  Terminate();
+  if (Running()) {
+    ::TerminateProcess(process_.hProcess, 99);
+    ::WaitForSingleObject(process_.hProcess, 5000);
+  }
   ::CloseHandle(process_.hProcess);
   ::CloseHandle(process_.hThread);
 }
 
 bool Program::Launch(const std::wstring& exePath, const std::wstring& workingFolder,
-                     std::string* why) {
-  std::wstring commandLine = L"\"" + exePath + L"\"";
+                     std::string* why, const std::wstring& arguments) {
+  std::wstring commandLine = L"\"" + exePath + L"\" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   if (!::CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -46,40 +43,18 @@ std::optional<DWORD> Program::ExitCode() const {
   return code;
 }
 
-void Program::Terminate() {
-  if (!Running()) return;
-  ::TerminateProcess(process_.hProcess, 99);
-  ::WaitForSingleObject(process_.hProcess, 5000);
-}
-
 HWND Program::Window() {
   if (window_ != nullptr && ::IsWindow(window_)) return window_;
   window_ = nullptr;
   if (!Running()) return nullptr;
   for (HWND window : e2e::TopLevelWindowsOf(process_.dwProcessId, false)) {
-    if (e2e::ClassName(window) == kWindowClass) return window_ = window;
+    if (e2e::ClassName(window) == L"PelorinForm1") return window_ = window;
   }
   return nullptr;
 }
 
-bool Program::WindowShown() {
-  HWND window = Window();
-  return window != nullptr && ::IsWindowVisible(window);
-}
-
-bool Program::IsMinimized() {
-  HWND window = Window();
-  return window != nullptr && ::IsIconic(window);
-}
-
-bool Program::IsMaximized() {
-  HWND window = Window();
-  return window != nullptr && ::IsZoomed(window);
-}
-
 UINT Program::Dpi() {
-  HWND window = Window();
-  const UINT dpi = window != nullptr ? ::GetDpiForWindow(window) : 0;
+  const UINT dpi = Window() != nullptr ? ::GetDpiForWindow(window_) : 0;
   return dpi != 0 ? dpi : ::GetDpiForSystem();
 }
 
@@ -93,14 +68,16 @@ std::vector<HWND> Program::Dialogs() const {
   return dialogs;
 }
 
-HWND Program::Focus() const {
+GUITHREADINFO Program::ThreadInfo() const {
   GUITHREADINFO info{};
   info.cbSize = sizeof(info);
-  if (process_.hProcess == nullptr || !::GetGUIThreadInfo(process_.dwThreadId, &info)) {
-    return nullptr;
-  }
-  return info.hwndFocus;
+  if (process_.hProcess == nullptr || !::GetGUIThreadInfo(process_.dwThreadId, &info)) return {};
+  return info;
 }
+
+HWND Program::Focus() const { return ThreadInfo().hwndFocus; }
+
+bool Program::InMenuMode() const { return (ThreadInfo().flags & GUI_INMENUMODE) != 0; }
 
 HWND Program::ListWindow(scenario::ListName list) {
   HWND window = Window();

@@ -1,7 +1,7 @@
 #pragma once
-// One run of the program under test, seen from outside: its process, its main
-// window (class PelorinForm1, found also while hidden), its list boxes and the
-// dialogs and menus it shows.
+// One run of a program, seen from outside: its process and, for Pelorin, its
+// main window (class PelorinForm1, found also while hidden), its list boxes
+// and the dialogs and menus it shows.
 
 #include <windows.h>
 
@@ -22,27 +22,31 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // Starts the exe with another working folder than its own; false with why.
-  bool Launch(const std::wstring& exePath, const std::wstring& workingFolder, std::string* why);
+  // Starts the exe with the arguments, in another working folder than its
+  // own; false with why.
+  bool Launch(const std::wstring& exePath, const std::wstring& workingFolder, std::string* why,
+              const std::wstring& arguments = L"");
   bool Running() const;
   bool WaitForExit(DWORD timeoutMs) const;
   // The exit code once the process has ended; nullopt before.
   std::optional<DWORD> ExitCode() const;
-  void Terminate();
+  HANDLE Process() const { return process_.hProcess; }
   DWORD ThreadId() const { return process_.dwThreadId; }
 
   // The main window once it exists (hidden or not); nullptr before.
   HWND Window();
-  bool WindowShown();
-  bool IsMinimized();
-  bool IsMaximized();
+  bool WindowShown() { return Window() != nullptr && ::IsWindowVisible(window_); }
+  bool IsMinimized() { return Window() != nullptr && ::IsIconic(window_); }
+  bool IsMaximized() { return Window() != nullptr && ::IsZoomed(window_); }
   UINT Dpi();
 
   // The program's visible message boxes, input boxes (#32770) and popup menu
   // windows (#32768), top of the stacking order first.
   std::vector<HWND> Dialogs() const;
-  // The keyboard focus of the program's thread (nullptr: none).
+  // The keyboard focus of the program's thread (nullptr: none), and whether
+  // the thread is in a menu's loop.
   HWND Focus() const;
+  bool InMenuMode() const;
 
   HWND ListWindow(scenario::ListName list);
   std::vector<std::string> Texts(scenario::ListName list);
@@ -54,6 +58,8 @@ class Program {
   void ShowEntry(scenario::ListName list, int index);
 
  private:
+  GUITHREADINFO ThreadInfo() const;
+
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };

@@ -112,11 +112,10 @@ Problem CheckResources(const fs::path& exe) {
   const std::string version = std::to_string(PELORIN_VERSION_MAJOR) + "." +
                               std::to_string(PELORIN_VERSION_MINOR) + "." +
                               std::to_string(PELORIN_VERSION_PATCH) + ".0";
-  if (VersionText(exe, L"FileVersion") != version) {
-    return "FileVersion " + Quoted(VersionText(exe, L"FileVersion"));
-  }
-  if (VersionText(exe, L"ProductName") != "Pelorin") {
-    return "ProductName " + Quoted(VersionText(exe, L"ProductName"));
+  for (const auto& [name, wanted] :
+       {std::pair{L"FileVersion", version}, {L"ProductName", "Pelorin"}}) {
+    const std::string value = VersionText(exe, name);
+    if (value != wanted) return Utf8(name) + " " + Quoted(value);
   }
   return IconOrManifestProblem(exe);
 }
@@ -141,7 +140,7 @@ Problem CheckPasteIntoNotepad(Program& pelorin) {
   }
   RECT entry{};
   if (!e2e::Activate(window) || !pelorin.ItemRect(scenario::ListName::List2, 1, &entry) ||
-      !e2e::DoubleClick({(entry.left + entry.right) / 2, (entry.top + entry.bottom) / 2})) {
+      !e2e::DoubleClick(e2e::Center(entry))) {
     return "notepad could not be activated and the entry double-clicked";
   }
   if (!e2e::WaitUntil([&] { return Utf8(e2e::WindowText(edit)) == kPasted; }, kStepTimeoutMs)) {
@@ -178,11 +177,8 @@ class SystemDpi {
                                nullptr, &saved_, &size) == ERROR_SUCCESS;
   }
   ~SystemDpi() {
-    if (hadValue_) {
-      Set(saved_);
-    } else {
+    if (!hadValue_ || !Set(saved_))
       ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels");
-    }
   }
   SystemDpi(const SystemDpi&) = delete;
   SystemDpi& operator=(const SystemDpi&) = delete;
@@ -242,10 +238,8 @@ int ProbeAnswers(const fs::path& exe, const fs::path& workFolder, const ProbeCli
   const AppFolder folder(workFolder / L"probe check", 1, exe);
   Program program;
   const Problem problem = Start(program, folder);
-  out << (problem                            ? *problem
-          : probe.HasProbe(program.Window()) ? "probe"
-                                             : "no probe")
-      << std::endl;
+  const bool hello = probe.Ask(program.Window(), probe::Question::Hello) == probe::kHelloAnswer;
+  out << (problem ? *problem : hello ? "probe" : "no probe") << std::endl;
   return problem ? 1 : 0;
 }
 

@@ -5,10 +5,9 @@
 // every other field is, exactly. A real window stands on whole pixels, so top
 // and left are exact to the pixel at the window's DPI (1000 twips and the
 // 1005 a window at pixel 67 saves are the same place at 96 dpi), as the
-// runner checks the window's own left and top. Standard library only.
+// runner checks the window's own left and top.
 
 #include <functional>
-#include <string>
 #include <string_view>
 #include <utility>
 
@@ -20,16 +19,10 @@ namespace pelorin::wine_scenario {
 // height and the width, or when they are the same text.
 bool SameSavedState(std::string_view expected, std::string_view actual, unsigned dpi);
 
-// File contents compared line by line: a line "STATE=..." by SameSavedState,
-// every other byte exactly.
-bool SameContentsButStateSize(std::string_view expected, std::string_view actual, unsigned dpi);
-
-// True for section DATA and key STATE, matched as the settings file matches
-// them (ASCII letters in any case).
-bool IsSavedStateKey(std::string_view section, std::string_view key);
-
-// The rule above for the shared file checks (expect file, bytes, ini), at
-// the DPI the program's window has when the check is made.
+// The rule for the shared file checks (expect file, bytes, ini) at the DPI
+// the program's window has when the check is made: a file's "STATE=" lines
+// and the setting DATA STATE (matched as the settings file matches names,
+// ASCII letters in any case) by SameSavedState, all else exactly.
 class SavedStateRule : public scenario::SavedContentRule {
  public:
   explicit SavedStateRule(std::function<unsigned()> dpi) : dpi_(std::move(dpi)) {}

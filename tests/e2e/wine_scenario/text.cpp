@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cmath>
 #include <cstdio>
 
 namespace pelorin::wine_scenario {
@@ -29,11 +28,5 @@ std::string DescribeDesktop() {
   }
   return "windows: " + described;
 }
-
-int TwipsToPixels(double twips, unsigned dpi) {
-  return static_cast<int>(std::lround(twips * dpi / 1440.0));
-}
-
-double PixelsToTwips(int pixels, unsigned dpi) { return pixels * 1440.0 / dpi; }
 
 }  // namespace pelorin::wine_scenario

@@ -3,8 +3,10 @@
 // trace, the desktop described, twips; and the failure texts, quoting and
 // numbers both runners share (tests/scenario/scenario_text.h).
 
+#include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/win32/wide.h"
 #include "tests/scenario/scenario_text.h"
@@ -32,8 +34,21 @@ void Trace(const std::string& line);
 // band, "*" for the active window.
 std::string DescribeDesktop();
 
+// The parts of a text between the separators (the whole text when it has none).
+template <class Text>
+std::vector<Text> Split(Text text, typename Text::value_type separator) {
+  std::vector<Text> parts;
+  for (size_t at = text.find(separator);; at = text.find(separator)) {
+    parts.push_back(text.substr(0, at));
+    if (at == Text::npos) return parts;
+    text = text.substr(at + 1);
+  }
+}
+
 // Twips (1/1440 inch) and pixels at a DPI, rounded as the program rounds.
-int TwipsToPixels(double twips, unsigned dpi);
-double PixelsToTwips(int pixels, unsigned dpi);
+inline int TwipsToPixels(double twips, unsigned dpi) {
+  return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
+inline double PixelsToTwips(int pixels, unsigned dpi) { return pixels * 1440.0 / dpi; }
 
 }  // namespace pelorin::wine_scenario
