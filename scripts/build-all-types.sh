@@ -6,6 +6,8 @@
 #   bash scripts/build-all-types.sh          everything: all targets of each build
 #   bash scripts/build-all-types.sh --quick  the program's own code only: the core
 #                                            on the host, Pelorin.exe with MinGW-w64
+#                                            (and the Windows benchmark, which no
+#                                            test step builds otherwise)
 #
 # The test command runs --quick; the full build of RelWithDebInfo with g++ is
 # part of the test command anyway. Exits non-zero at the first build that fails.
@@ -23,7 +25,7 @@ host_targets=()
 windows_targets=()
 if ((quick)); then
   host_targets=(--target pelorin_core)
-  windows_targets=(--target Pelorin)
+  windows_targets=(--target Pelorin --target pelorin-wine-bench)
 fi
 
 built=0

@@ -73,7 +73,7 @@ bool Measure(const Options& options, std::vector<TableRow>& rows) {
     measured = measured && times;
     if (times) {
       rows.push_back({"Pelorin.exe start to window shown vs. a program that only shows a window",
-                      times->pelorin, times->window, 1.2, ""});
+                      times->pelorin, times->window, 1.2, std::nullopt, ""});
     }
   }
   const std::wstring timing = options.folder + L"\\timing\\Pelorin-timing.exe";
@@ -84,9 +84,9 @@ bool Measure(const Options& options, std::vector<TableRow>& rows) {
       rows.push_back(
           {"select a category of 10,000 kaomoji: click to list filled, in process "
            "(budget 50 ms)",
-           times->selectLarge, kBudgetMs, 1.0, ""});
+           times->selectLarge, std::nullopt, std::nullopt, kBudgetMs, ""});
       rows.push_back({"leave it: click to the 10,000 saved and 10 listed, in process",
-                      times->leaveLarge, std::nullopt, std::nullopt, ""});
+                      times->leaveLarge, std::nullopt, std::nullopt, std::nullopt, ""});
     }
   }
   if (Wanted(options, L"paste")) {
@@ -94,11 +94,11 @@ bool Measure(const Options& options, std::vector<TableRow>& rows) {
     measured = measured && times;
     if (times) {
       rows.push_back({"paste: target in front to Ctrl+V sent, in process (budget 50 ms)",
-                      times->fromForeground, kBudgetMs, 1.0, ""});
+                      times->fromForeground, std::nullopt, std::nullopt, kBudgetMs, ""});
       rows.push_back({"paste: SetForegroundWindow to Ctrl+V sent, in process (budget 50 ms)",
-                      times->fromActivation, kBudgetMs, 1.0, ""});
+                      times->fromActivation, std::nullopt, std::nullopt, kBudgetMs, ""});
       rows.push_back({"paste: target's WM_ACTIVATE to its V key down, seen by the target",
-                      times->received, std::nullopt, std::nullopt, ""});
+                      times->received, std::nullopt, std::nullopt, std::nullopt, ""});
     }
   }
   if (Wanted(options, L"profile")) {
@@ -108,12 +108,12 @@ bool Measure(const Options& options, std::vector<TableRow>& rows) {
       rows.push_back(
           {"category list of 2,000 + one FILE read each: SettingsFile on "
            "Win32FileSystem vs. GetPrivateProfileStringA, both under Wine",
-           times->program, times->system, 1.0, ""});
+           times->program, times->system, 1.0, std::nullopt, ""});
       if (options.hostCategoryListMs) {
         rows.push_back(
             {"category list of 2,000 + one FILE read each: SettingsFile on the host "
              "(pelorin-bench) vs. GetPrivateProfileStringA under Wine",
-             *options.hostCategoryListMs, times->system, 1.0, ""});
+             *options.hostCategoryListMs, times->system, 1.0, std::nullopt, ""});
       }
     }
   }
