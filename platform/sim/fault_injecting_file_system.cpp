@@ -62,8 +62,8 @@ FileResult FaultInjectingFileSystem::WriteFileAtomic(const std::string& path,
 }
 
 FileResult FaultInjectingFileSystem::RenameFile(const std::string& from, const std::string& to) {
-  const bool ruled = Failing(FileOp::Rename, from) || Failing(FileOp::Rename, to) ||
-                     Failing(FileOp::Write, to);
+  const bool ruled =
+      Failing(FileOp::Rename, from) || Failing(FileOp::Rename, to) || Failing(FileOp::Write, to);
   if (Fails("rename", Relative(from) + " -> " + Relative(to), ruled)) {
     return Refused("rename", from + " -> " + to);
   }
@@ -75,12 +75,6 @@ FileResult FaultInjectingFileSystem::RemoveFile(const std::string& path) {
     return Refused("delete", path);
   }
   return inner_.RemoveFile(path);
-}
-
-bool FaultInjectingFileSystem::Exists(const std::string& path) { return inner_.Exists(path); }
-
-std::vector<std::string> FaultInjectingFileSystem::ListFiles(const std::string& folder) {
-  return inner_.ListFiles(folder);
 }
 
 FileResult FaultInjectingFileSystem::MakeDirectory(const std::string& path) {

@@ -50,15 +50,16 @@ class FaultInjectingFileSystem : public platform::FileSystem {
   platform::FileResult WriteFileAtomic(const std::string& path, const std::string& bytes) override;
   platform::FileResult RenameFile(const std::string& from, const std::string& to) override;
   platform::FileResult RemoveFile(const std::string& path) override;
-  bool Exists(const std::string& path) override;
+  bool Exists(const std::string& path) override { return inner_.Exists(path); }
   platform::FileResult MakeDirectory(const std::string& path) override;
-  std::vector<std::string> ListFiles(const std::string& folder) override;
+  std::vector<std::string> ListFiles(const std::string& folder) override {
+    return inner_.ListFiles(folder);
+  }
 
+ private:
   // The path relative to the root, '/'-separated ("data/A.txt"); a path
   // outside the root comes back unchanged.
   std::string Relative(const std::string& path) const;
-
- private:
   bool Failing(FileOp op, const std::string& path) const;
   // Counts and logs the operation; true when it fails, by its number or
   // because `ruled` (a Fail rule matches it).

@@ -16,11 +16,11 @@ SimDesktop::SimDesktop() {
   nextHandle_ += 0x10;
 }
 
-WindowHandle SimDesktop::Add(const std::string& title, bool visible) {
+WindowHandle SimDesktop::Add(const std::string& title) {
   WindowHandle handle = nextHandle_;
   nextHandle_ += 0x10;
   windows_.insert(windows_.begin() + static_cast<std::ptrdiff_t>(TopOfBand(false)),
-                  {handle, title, visible, false});
+                  {handle, title, false, false});
   return handle;
 }
 
@@ -49,11 +49,8 @@ void SimDesktop::ReplaceOthers(const std::vector<std::string>& titles, WindowHan
   }
 }
 
-bool SimDesktop::Contains(WindowHandle window) const { return IndexOf(window) != kAbsent; }
-
-void SimDesktop::SetVisible(WindowHandle window, bool visible) {
-  std::size_t index = IndexOf(window);
-  if (index != kAbsent) windows_[index].visible = visible;
+void SimDesktop::Show(WindowHandle window) {
+  if (std::size_t index = IndexOf(window); index != kAbsent) windows_[index].visible = true;
 }
 
 bool SimDesktop::Activate(WindowHandle window) {
@@ -68,10 +65,9 @@ void SimDesktop::SetTopmost(WindowHandle window, bool topmost) {
   std::size_t index = IndexOf(window);
   if (index == kAbsent || index + 1 == windows_.size()) return;
   if (!topmost && !windows_[index].topmost) return;
-  Window moved = windows_[index];
-  moved.topmost = topmost;
-  windows_.erase(windows_.begin() + static_cast<std::ptrdiff_t>(index));
-  windows_.insert(windows_.begin() + static_cast<std::ptrdiff_t>(TopOfBand(topmost)), moved);
+  const std::size_t to = TopOfBand(topmost);  // out of the band: just below it
+  windows_[index].topmost = topmost;
+  MoveTo(index, to);
 }
 
 bool SimDesktop::IsTopmost(WindowHandle window) const {

@@ -41,7 +41,6 @@ class SimListBox {
   // The height is reduced to whole rows (at least one); a negative width
   // becomes 0.
   void SetRect(const platform::Rect& rect);
-  static float WholeRowHeight(float height);
 
  private:
   std::vector<std::string> entries_;

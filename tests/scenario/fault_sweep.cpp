@@ -10,7 +10,7 @@
 #include "store/settings_encoding.h"
 #include "tests/scenario/fault_view.h"
 #include "tests/scenario/in_place_writes.h"
-#include "tests/scenario/scenario_player.h"
+#include "tests/scenario/player.h"
 
 namespace pelorin::scenario {
 
@@ -28,7 +28,7 @@ struct Run {
   FaultView start;
   std::vector<Step> steps;  // one per command
   std::vector<sim::OperationRecord> operations;
-  std::vector<long> messageStamps;  // each message told: the operations made before it
+  std::vector<long> messageStamps;       // each message told: the operations made before it
   std::vector<ScenarioOutcome> inPlace;  // watched in the fault-free run only
   std::string exception;
 };
@@ -50,15 +50,19 @@ bool Is(const sim::OperationRecord& operation, std::string_view kind) {
 // and after the last.
 Run Record(const Scenario& scenario, long failAt, std::size_t viewed, std::ostream* trace) {
   Run run;
+  Player* player = nullptr;
   std::unique_ptr<InPlaceWrites> watch;
-  PlayOptions options;
-  options.ignoreExpectations = true;
-  options.before = [&](sim::SimPlatform& world) {
-    world.Faults().FailOperation(failAt);
-    run.start = TakeFaultView(world, nullptr);
-    if (failAt == 0) watch = std::make_unique<InPlaceWrites>(world.AppFolder());
+  auto makePlayer = [&] {
+    auto made = std::make_unique<Player>();
+    player = made.get();
+    made->World().Faults().FailOperation(failAt);
+    run.start = TakeFaultView(made->World(), nullptr);
+    if (failAt == 0) watch = std::make_unique<InPlaceWrites>(made->World().AppFolder());
+    return made;
   };
-  options.after = [&](const Command& command, sim::SimPlatform& world, const app::Form1* program) {
+  PlaySteps steps{false, trace, {}};
+  steps.after = [&](const Command& command) {
+    sim::SimPlatform& world = player->World();
     const std::size_t from = run.operations.size();
     run.operations = world.Faults().Operations();
     run.messageStamps.clear();
@@ -69,7 +73,7 @@ Run Record(const Scenario& scenario, long failAt, std::size_t viewed, std::ostre
     Step& step = run.steps.emplace_back(
         Step{static_cast<long>(run.operations.size()), run.messageStamps.size(), {}});
     if (viewed == kEvery || index == viewed || index + 1 == scenario.commands.size()) {
-      step.view = TakeFaultView(world, program);
+      step.view = TakeFaultView(world, player->Program());
     }
     if (!watch) return;
     std::set<std::string> deleted;
@@ -84,7 +88,7 @@ Run Record(const Scenario& scenario, long failAt, std::size_t viewed, std::ostre
       }
     }
   };
-  const ScenarioOutcome outcome = PlayScenario(scenario, options, trace);
+  const ScenarioOutcome outcome = PlayOn(scenario, makePlayer, steps);
   if (!outcome.passed) run.exception = outcome.message;
   return run;
 }
@@ -152,10 +156,10 @@ std::vector<std::string> CheckFault(const Sweep& sweep, long k, std::size_t comm
   CheckWhole(before, after, run.steps[command].view, problems);
 
   const sim::OperationRecord& operation = run.operations[failed];
-  const bool unreportedByDesign =
-      Is(operation, "rename") || Is(operation, "delete") ||
-      (Is(operation, "read") && failed + 1 < run.operations.size() &&
-       Is(run.operations[failed + 1], "write") && run.operations[failed + 1].path == operation.path);
+  const bool unreportedByDesign = Is(operation, "rename") || Is(operation, "delete") ||
+                                  (Is(operation, "read") && failed + 1 < run.operations.size() &&
+                                   Is(run.operations[failed + 1], "write") &&
+                                   run.operations[failed + 1].path == operation.path);
   const auto stamps = run.messageStamps.begin();
   const bool told =
       std::any_of(stamps + (command == 0 ? 0 : static_cast<long>(run.steps[command - 1].messages)),

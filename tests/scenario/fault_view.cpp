@@ -10,6 +10,7 @@
 #include "store/settings_file.h"
 #include "store/window_state.h"
 #include "tests/scenario/folder_paths.h"
+#include "tests/scenario/scenario_text.h"
 
 namespace pelorin::scenario {
 
@@ -48,12 +49,12 @@ FaultView TakeFaultView(sim::SimPlatform& world, const app::Form1* program) {
     Holdings& file = holders[program->CurrentFile()];
     for (const auto& [text, count] : shown) file[text] = std::max(file[text], count);
   }
-  for (const std::string& name : categories) view.holdings["category " + sim::Quote(name)] = 1;
+  for (const std::string& name : categories) view.holdings["category " + Quoted(name)] = 1;
   view.categories = std::set<std::string>(categories.begin(), categories.end()).size();
   for (const auto& [name, texts] : holders) {
     for (const auto& [text, count] : texts) {
-      view.holdings["kaomoji " + sim::Quote(text)] += count;
-      view.holdings["kaomoji " + sim::Quote(text) + " in data/" + name] = count;
+      view.holdings["kaomoji " + Quoted(text)] += count;
+      view.holdings["kaomoji " + Quoted(text) + " in data/" + name] = count;
     }
   }
   return view;
@@ -62,7 +63,8 @@ FaultView TakeFaultView(sim::SimPlatform& world, const app::Form1* program) {
 Holdings Common(const Holdings& a, const Holdings& b) {
   Holdings common;
   for (const auto& [thing, count] : a) {
-    if (auto other = b.find(thing); other != b.end()) common[thing] = std::min(count, other->second);
+    if (auto other = b.find(thing); other != b.end())
+      common[thing] = std::min(count, other->second);
   }
   return common;
 }

@@ -8,7 +8,6 @@
 
 #include "temp_folder.h"
 #include "tests/scenario/scenario_parser.h"
-#include "tests/scenario/scenario_player.h"
 
 namespace pelorin::scenario {
 namespace {
