@@ -41,9 +41,8 @@ bool FaultInjectingFileSystem::Failing(FileOp op, const std::string& path) const
 }
 
 bool FaultInjectingFileSystem::Fails(const char* kind, const std::string& shownPath, bool ruled) {
-  const bool scheduled = OperationCount() + 1 == failOperation_;
-  log_.push_back(OperationRecord{kind, shownPath, scheduled || ruled});
-  return log_.back().failed;
+  log_.push_back(OperationRecord{kind, shownPath});
+  return ruled || OperationCount() == failOperation_;
 }
 
 ReadResult FaultInjectingFileSystem::ReadFile(const std::string& path) {

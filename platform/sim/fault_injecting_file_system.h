@@ -11,6 +11,7 @@
 
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,9 +21,8 @@ namespace pelorin::sim {
 
 // One numbered operation as it was asked for.
 struct OperationRecord {
-  const char* kind = "";  // "read", "write", "rename", "delete", "make folder"
+  std::string_view kind;  // "read", "write", "rename", "delete", "make folder"
   std::string path;       // relative to the root; "from -> to" for a rename
-  bool failed = false;    // made to fail here (not: failed in the real files)
 };
 
 enum class FileOp {

@@ -41,10 +41,6 @@ bool TellsOfAFailure(const sim::DialogRecord& shown) {
          shown.searched.front().statusLines.size() > 1;
 }
 
-bool Is(const sim::OperationRecord& operation, std::string_view kind) {
-  return operation.kind == kind;
-}
-
 // Plays the commands (expect lines taken out) with operation `failAt` failing
 // (0: none, and the folder watched), taking the view after command `viewed`
 // and after the last.
@@ -78,7 +74,7 @@ Run Record(const Scenario& scenario, long failAt, std::size_t viewed, std::ostre
     if (!watch) return;
     std::set<std::string> deleted;
     for (std::size_t i = from; i < run.operations.size(); ++i) {
-      if (Is(run.operations[i], "delete")) deleted.insert(run.operations[i].path);
+      if (run.operations[i].kind == "delete") deleted.insert(run.operations[i].path);
     }
     // In a command without file operations of the program, what happened to
     // the folder was the scenario's own setup.
@@ -140,7 +136,7 @@ std::vector<std::string> CheckFault(const Sweep& sweep, long k, std::size_t comm
   if (!run.exception.empty()) problems.push_back(run.exception);
   const auto failed = static_cast<std::size_t>(k - 1);
   if (run.operations.size() <= failed || run.steps.size() <= command ||
-      !Is(run.operations[failed], clean.operations[failed].kind) ||
+      run.operations[failed].kind != clean.operations[failed].kind ||
       run.operations[failed].path != clean.operations[failed].path) {
     problems.push_back("the run went another way before the fault");
     return problems;
@@ -156,9 +152,9 @@ std::vector<std::string> CheckFault(const Sweep& sweep, long k, std::size_t comm
   CheckWhole(before, after, run.steps[command].view, problems);
 
   const sim::OperationRecord& operation = run.operations[failed];
-  const bool unreportedByDesign = Is(operation, "rename") || Is(operation, "delete") ||
-                                  (Is(operation, "read") && failed + 1 < run.operations.size() &&
-                                   Is(run.operations[failed + 1], "write") &&
+  const bool unreportedByDesign = operation.kind == "rename" || operation.kind == "delete" ||
+                                  (operation.kind == "read" && failed + 1 < run.operations.size() &&
+                                   run.operations[failed + 1].kind == "write" &&
                                    run.operations[failed + 1].path == operation.path);
   const auto stamps = run.messageStamps.begin();
   const bool told =
@@ -172,12 +168,9 @@ std::vector<std::string> CheckFault(const Sweep& sweep, long k, std::size_t comm
 }  // namespace
 
 std::optional<std::string> FaultSweep::WhyNotPlayed(const Scenario& scenario) const {
-  for (const Command& command : scenario.commands) {
-    if (command.kind == CommandKind::Fail || command.kind == CommandKind::Heal) {
-      return "line " + std::to_string(command.line) + ": it makes faults of its own";
-    }
-  }
-  return std::nullopt;
+  const Command* own = FirstSimOnlyCommand(scenario);
+  if (!own) return std::nullopt;
+  return "line " + std::to_string(own->line) + ": it makes faults of its own";
 }
 
 std::optional<std::string> FaultSweep::ClosingNote() const {
@@ -232,8 +225,9 @@ ScenarioOutcome FaultSweep::Play(const Scenario& scenario, std::ostream* trace) 
   for (std::size_t at = 0; at < problems.size(); ++at) {
     if (problems[at].empty()) continue;
     return {false, lines[at],
-            "with operation " + std::to_string(at + 1) + " (" + clean.operations[at].kind + " " +
-                clean.operations[at].path + ") failing: " + problems[at].front() +
+            "with operation " + std::to_string(at + 1) + " (" +
+                std::string(clean.operations[at].kind) + " " + clean.operations[at].path +
+                ") failing: " + problems[at].front() +
                 (count > 1 ? " (" + std::to_string(count) + " problems in all)" : "")};
   }
   return {};
