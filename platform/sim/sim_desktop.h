@@ -50,6 +50,7 @@ class SimDesktop {
     bool topmost;
   };
 
+  platform::WindowHandle NewHandle() { return nextHandle_ += 0x10; }
   std::size_t IndexOf(platform::WindowHandle window) const;  // npos when absent
   std::size_t TopOfBand(bool topmost) const;
   void MoveTo(std::size_t from, std::size_t to);
@@ -57,7 +58,7 @@ class SimDesktop {
 
   std::vector<Window> windows_;  // top first; the desktop is last
   platform::WindowHandle active_ = 0;
-  platform::WindowHandle nextHandle_ = 0x10010;
+  platform::WindowHandle nextHandle_ = 0x10000;
 };
 
 }  // namespace pelorin::sim

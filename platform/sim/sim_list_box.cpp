@@ -7,12 +7,6 @@
 
 namespace pelorin::sim {
 
-SimListBox::SimListBox(const platform::Rect& designRect) : rect_(designRect) {}
-
-std::string SimListBox::Text(int index) const {
-  return Contains(index) ? entries_[static_cast<std::size_t>(index)] : std::string();
-}
-
 void SimListBox::Insert(int index, const std::string& text) {
   if (index < 0) index = Count();
   if (index > Count()) return;

@@ -1,15 +1,20 @@
 #include "tests/scenario/fault_sweep.h"
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
+#include <cstring>
 #include <memory>
-#include <string_view>
+#include <set>
 #include <thread>
 
+#include "platform/file_system.h"
 #include "store/profile_document.h"
 #include "store/settings_encoding.h"
 #include "tests/scenario/fault_view.h"
-#include "tests/scenario/in_place_writes.h"
 #include "tests/scenario/player.h"
 
 namespace pelorin::scenario {
@@ -17,6 +22,64 @@ namespace pelorin::scenario {
 namespace {
 
 constexpr std::size_t kEvery = static_cast<std::size_t>(-1);
+
+// Watches the application folder and its data folder while the program runs
+// and notes every file that was written in place or removed without the
+// program deleting it: an atomic write goes to a temporary file and then
+// takes the target's place in one rename, so at no moment does the target
+// hold part of its new bytes, or nothing at all. (Linux: inotify.)
+class InPlaceWrites {
+ public:
+  explicit InPlaceWrites(const std::string& appFolder)
+      : folder_(appFolder), watcher_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    Watch();
+  }
+  ~InPlaceWrites() {
+    if (watcher_ >= 0) ::close(watcher_);
+  }
+  InPlaceWrites(const InPlaceWrites&) = delete;
+  InPlaceWrites& operator=(const InPlaceWrites&) = delete;
+
+  // What happened since the last call ("data/A.txt written in place"),
+  // besides the removal of the files named in `deleted` (the program's own
+  // deletes) and anything done to temporary files.
+  std::set<std::string> Take(const std::set<std::string>& deleted) {
+    std::set<std::string> found;
+    alignas(inotify_event) char buffer[16384];
+    ssize_t size = 0;
+    while (watcher_ >= 0 && (size = ::read(watcher_, buffer, sizeof buffer)) > 0) {
+      for (ssize_t at = 0; at < size;) {
+        inotify_event event;
+        std::memcpy(&event, buffer + at, sizeof event);
+        const std::string name = event.len > 0 ? buffer + at + sizeof event : "";
+        at += static_cast<ssize_t>(sizeof event + event.len);
+        const std::string path = (event.wd == data_ ? "data/" : "") + name;
+        if (name.empty() || platform::IsTemporaryFileName(name)) continue;
+        if ((event.mask & IN_DELETE) && !deleted.contains(path)) {
+          found.insert(path + " removed before its replacement was in place");
+        } else if (event.mask & (IN_MODIFY | IN_CLOSE_WRITE)) {
+          found.insert(path + " written in place");
+        }
+      }
+    }
+    Watch();
+    return found;
+  }
+
+ private:
+  // Again after every command: the scenario may have removed and made the
+  // data folder anew.
+  void Watch() {
+    if (watcher_ < 0) return;
+    constexpr std::uint32_t kWatched = IN_MODIFY | IN_CLOSE_WRITE | IN_DELETE;
+    inotify_add_watch(watcher_, folder_.c_str(), kWatched);
+    data_ = inotify_add_watch(watcher_, (folder_ + "/data").c_str(), kWatched);
+  }
+
+  std::string folder_;
+  int watcher_ = -1;
+  int data_ = -1;  // the watch of the data folder
+};
 
 struct Step {
   long operations = 0;       // file operations made so far
