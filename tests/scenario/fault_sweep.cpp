@@ -162,10 +162,11 @@ bool WrittenByTheProgram(const std::string& settings) {
 void CheckWhole(const FaultView& before, const FaultView& after, const FaultView& found,
                 std::vector<std::string>& problems) {
   for (const auto& [name, bytes] : found.kaomojiFiles) {
-    auto old = before.kaomojiFiles.find(name);
-    auto fresh = after.kaomojiFiles.find(name);
-    if ((old == before.kaomojiFiles.end() || old->second != bytes) &&
-        (fresh == after.kaomojiFiles.end() || fresh->second != bytes)) {
+    auto holds = [&](const FaultView& view) {
+      const auto file = view.kaomojiFiles.find(name);
+      return file != view.kaomojiFiles.end() && file->second == bytes;
+    };
+    if (!holds(before) && !holds(after)) {
       problems.push_back("data/" + name + " holds neither its old bytes nor the new");
     }
   }
@@ -209,7 +210,7 @@ std::vector<std::string> CheckFault(const Sweep& sweep, long k, std::size_t comm
   const FaultView& after = clean.steps[command].view;
   // Lost at the failing command is lost for good: the way out looks once.
   const FaultView& end = run.steps.back().view;
-  for (const std::string& lost : Missing(Common(before.holdings, after.holdings), end.holdings)) {
+  for (const std::string& lost : Lost(before.holdings, after.holdings, end.holdings)) {
     problems.push_back("lost after the way out: " + lost);
   }
   CheckWhole(before, after, run.steps[command].view, problems);
