@@ -52,14 +52,10 @@ void PlayFile(const fs::path& file, ScenarioPlayback& playback, const RunOptions
     if (options.verbose) out << "RUN " << name << '\n' << std::flush;
     ScenarioOutcome outcome = playback.Play(scenario, options.verbose ? &out : nullptr);
     if (options.mustFail) outcome = MustHaveFailed(scenario, outcome);
-    if (outcome.passed) {
-      out << "PASS " << name << '\n';
-      ++tally.passed;
-    } else {
-      out << "FAIL " << name << ": line " << outcome.line << ": " << outcome.message << '\n';
-      ++tally.failed;
-    }
-    out.flush();
+    out << (outcome.passed ? "PASS " : "FAIL ") << name;
+    if (!outcome.passed) out << ": line " << outcome.line << ": " << outcome.message;
+    out << '\n' << std::flush;
+    ++(outcome.passed ? tally.passed : tally.failed);
   }
 }
 
