@@ -28,8 +28,6 @@ void FaultInjectingFileSystem::Fail(FileOp op, const std::string& relativePath) 
   rules_.insert({op, relativePath == "*" ? relativePath : Normal(relativePath)});
 }
 
-void FaultInjectingFileSystem::Heal() { rules_.clear(); }
-
 std::string FaultInjectingFileSystem::Relative(const std::string& path) const {
   std::string normal = Normal(path);
   std::string prefix = root_ + "/";

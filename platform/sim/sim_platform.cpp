@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "platform/sim/sim_metrics.h"
-
 namespace pelorin::sim {
 
 using platform::ListId;
@@ -64,10 +62,6 @@ void SimPlatform::ShowWindow() {
   desktop_.Show(own_);
   desktop_.Activate(own_);
 }
-
-platform::FrameSizes SimPlatform::GetFrameSizes() const { return kFrameSizes; }
-
-std::vector<Rect> SimPlatform::Monitors() const { return {kScreen}; }
 
 void SimPlatform::EndProgram() {
   if (ended_) return;

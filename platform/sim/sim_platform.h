@@ -26,6 +26,7 @@
 #include "platform/sim/sim_dialogs.h"
 #include "platform/sim/sim_list_box.h"
 #include "platform/sim/sim_menus.h"
+#include "platform/sim/sim_metrics.h"
 #include "platform/sim/temp_folder.h"
 #include "platform/std_file_system.h"
 
@@ -63,8 +64,8 @@ class SimPlatform : public platform::Platform {
   bool IsTopmost() const override { return desktop_.IsTopmost(own_); }
   void ShowWindow() override;
   bool IsWindowShown() const override { return shown_; }
-  platform::FrameSizes GetFrameSizes() const override;
-  std::vector<platform::Rect> Monitors() const override;
+  platform::FrameSizes GetFrameSizes() const override { return kFrameSizes; }
+  std::vector<platform::Rect> Monitors() const override { return {kScreen}; }
   platform::WindowHandle OwnWindow() const override { return own_; }
   void EndProgram() override;
 
