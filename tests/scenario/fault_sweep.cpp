@@ -161,12 +161,12 @@ bool WrittenByTheProgram(const std::string& settings) {
 
 void CheckWhole(const FaultView& before, const FaultView& after, const FaultView& found,
                 std::vector<std::string>& problems) {
+  auto holds = [](const FaultView& view, const std::string& name, const std::string& bytes) {
+    const auto file = view.kaomojiFiles.find(name);
+    return file != view.kaomojiFiles.end() && file->second == bytes;
+  };
   for (const auto& [name, bytes] : found.kaomojiFiles) {
-    auto holds = [&](const FaultView& view) {
-      const auto file = view.kaomojiFiles.find(name);
-      return file != view.kaomojiFiles.end() && file->second == bytes;
-    };
-    if (!holds(before) && !holds(after)) {
+    if (!holds(before, name, bytes) && !holds(after, name, bytes)) {
       problems.push_back("data/" + name + " holds neither its old bytes nor the new");
     }
   }
