@@ -47,14 +47,16 @@ std::string DialogRecord::Describe() const {
              FormatTwips(left) + " " + FormatTwips(top);
     case DialogKind::Popup:
       described = "context menu";
-      for (const std::string& item : items) described += " " + (item == "-" ? item : Quote(item));
+      for (const std::string& item : items)
+        described.append(" ").append(item == "-" ? item : Quote(item));
       return described;
     case DialogKind::Search:
       described = "search window";
       if (searched.empty()) return described;
       described += " showing for " + Quote(searched.back().text) + ":";
       if (searched.back().results.empty()) described += " nothing";
-      for (const std::string& word : searched.back().results) described += " " + Quote(word);
+      for (const std::string& word : searched.back().results)
+        described.append(" ").append(Quote(word));
       return described;
     case DialogKind::CallUpKey:
       break;

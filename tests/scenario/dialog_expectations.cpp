@@ -24,7 +24,7 @@ StepResult CheckOldest(DialogLog& log, DialogKind kind, const std::string& what,
 // " "a" "b"", or " nothing".
 std::string Listed(const std::vector<std::string>& words) {
   std::string listed = words.empty() ? " nothing" : "";
-  for (const std::string& word : words) listed += " " + Quoted(word);
+  for (const std::string& word : words) listed.append(" ").append(Quoted(word));
   return listed;
 }
 

@@ -107,8 +107,8 @@ StepResult Player::ExpectGeometry(const Command& command) {
   bool same = true;
   for (std::size_t i = 0; i < 4; ++i) {
     same = same && static_cast<float>(command.args[i].number) == actual[i];
-    expected += " " + FormatNumber(command.args[i].number);
-    found += (i > 0 ? " " : "") + FormatNumber(actual[i]);
+    expected.append(" ").append(FormatNumber(command.args[i].number));
+    found.append(i > 0 ? " " : "").append(FormatNumber(actual[i]));
   }
   return same ? Pass() : Expected(expected, found);
 }
