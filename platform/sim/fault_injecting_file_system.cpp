@@ -28,8 +28,6 @@ void FaultInjectingFileSystem::Fail(FileOp op, const std::string& relativePath) 
   rules_.insert({op, relativePath == "*" ? relativePath : Normal(relativePath)});
 }
 
-void FaultInjectingFileSystem::Heal() { rules_.clear(); }
-
 std::string FaultInjectingFileSystem::Relative(const std::string& path) const {
   std::string normal = Normal(path);
   std::string prefix = root_ + "/";
@@ -41,9 +39,8 @@ bool FaultInjectingFileSystem::Failing(FileOp op, const std::string& path) const
 }
 
 bool FaultInjectingFileSystem::Fails(const char* kind, const std::string& shownPath, bool ruled) {
-  const bool scheduled = OperationCount() + 1 == failOperation_;
-  log_.push_back(OperationRecord{kind, shownPath, scheduled || ruled});
-  return log_.back().failed;
+  log_.push_back(OperationRecord{kind, shownPath});
+  return ruled || OperationCount() == failOperation_;
 }
 
 ReadResult FaultInjectingFileSystem::ReadFile(const std::string& path) {
@@ -62,8 +59,8 @@ FileResult FaultInjectingFileSystem::WriteFileAtomic(const std::string& path,
 }
 
 FileResult FaultInjectingFileSystem::RenameFile(const std::string& from, const std::string& to) {
-  const bool ruled = Failing(FileOp::Rename, from) || Failing(FileOp::Rename, to) ||
-                     Failing(FileOp::Write, to);
+  const bool ruled =
+      Failing(FileOp::Rename, from) || Failing(FileOp::Rename, to) || Failing(FileOp::Write, to);
   if (Fails("rename", Relative(from) + " -> " + Relative(to), ruled)) {
     return Refused("rename", from + " -> " + to);
   }
@@ -75,12 +72,6 @@ FileResult FaultInjectingFileSystem::RemoveFile(const std::string& path) {
     return Refused("delete", path);
   }
   return inner_.RemoveFile(path);
-}
-
-bool FaultInjectingFileSystem::Exists(const std::string& path) { return inner_.Exists(path); }
-
-std::vector<std::string> FaultInjectingFileSystem::ListFiles(const std::string& folder) {
-  return inner_.ListFiles(folder);
 }
 
 FileResult FaultInjectingFileSystem::MakeDirectory(const std::string& path) {

@@ -11,6 +11,7 @@
 
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,9 +21,8 @@ namespace pelorin::sim {
 
 // One numbered operation as it was asked for.
 struct OperationRecord {
-  const char* kind = "";  // "read", "write", "rename", "delete", "make folder"
+  std::string_view kind;  // "read", "write", "rename", "delete", "make folder"
   std::string path;       // relative to the root; "from -> to" for a rename
-  bool failed = false;    // made to fail here (not: failed in the real files)
 };
 
 enum class FileOp {
@@ -38,7 +38,7 @@ class FaultInjectingFileSystem : public platform::FileSystem {
 
   void Fail(FileOp op, const std::string& relativePath);
   // Undoes every Fail (a scheduled FailOperation stays).
-  void Heal();
+  void Heal() { rules_.clear(); }
 
   long OperationCount() const { return static_cast<long>(log_.size()); }
   // The operation with this number fails (0: none).
@@ -50,15 +50,16 @@ class FaultInjectingFileSystem : public platform::FileSystem {
   platform::FileResult WriteFileAtomic(const std::string& path, const std::string& bytes) override;
   platform::FileResult RenameFile(const std::string& from, const std::string& to) override;
   platform::FileResult RemoveFile(const std::string& path) override;
-  bool Exists(const std::string& path) override;
+  bool Exists(const std::string& path) override { return inner_.Exists(path); }
   platform::FileResult MakeDirectory(const std::string& path) override;
-  std::vector<std::string> ListFiles(const std::string& folder) override;
+  std::vector<std::string> ListFiles(const std::string& folder) override {
+    return inner_.ListFiles(folder);
+  }
 
+ private:
   // The path relative to the root, '/'-separated ("data/A.txt"); a path
   // outside the root comes back unchanged.
   std::string Relative(const std::string& path) const;
-
- private:
   bool Failing(FileOp op, const std::string& path) const;
   // Counts and logs the operation; true when it fails, by its number or
   // because `ruled` (a Fail rule matches it).

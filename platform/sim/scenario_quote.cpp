@@ -7,30 +7,19 @@ namespace pelorin::sim {
 std::string Quote(const std::string& text) {
   std::string quoted = "\"";
   for (char c : text) {
-    switch (c) {
-      case '\\':
-        quoted += "\\\\";
-        break;
-      case '"':
-        quoted += "\\\"";
-        break;
-      case '\r':
-        quoted += "\\r";
-        break;
-      case '\n':
-        quoted += "\\n";
-        break;
-      case '\t':
-        quoted += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-          char buffer[8];
-          std::snprintf(buffer, sizeof buffer, "\\u%04X", static_cast<unsigned>(c));
-          quoted += buffer;
-        } else {
-          quoted += c;
-        }
+    char escaped[8];
+    if (const char* named = c == '\\'   ? "\\\\"
+                            : c == '"'  ? "\\\""
+                            : c == '\r' ? "\\r"
+                            : c == '\n' ? "\\n"
+                            : c == '\t' ? "\\t"
+                                        : nullptr) {
+      quoted += named;
+    } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+      std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
+      quoted += escaped;
+    } else {
+      quoted += c;
     }
   }
   return quoted + "\"";

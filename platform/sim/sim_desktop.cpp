@@ -11,17 +11,14 @@ constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
 }
 
 SimDesktop::SimDesktop() {
-  windows_.push_back({nextHandle_, kDesktopTitle, true, false});
-  active_ = nextHandle_;
-  nextHandle_ += 0x10;
+  windows_.push_back({NewHandle(), kDesktopTitle, true, false});
+  active_ = windows_.back().handle;
 }
 
-WindowHandle SimDesktop::Add(const std::string& title, bool visible) {
-  WindowHandle handle = nextHandle_;
-  nextHandle_ += 0x10;
-  windows_.insert(windows_.begin() + static_cast<std::ptrdiff_t>(TopOfBand(false)),
-                  {handle, title, visible, false});
-  return handle;
+WindowHandle SimDesktop::Add(const std::string& title) {
+  const Window added{NewHandle(), title, false, false};
+  windows_.insert(windows_.begin() + static_cast<std::ptrdiff_t>(TopOfBand(false)), added);
+  return added.handle;
 }
 
 void SimDesktop::Remove(WindowHandle window) {
@@ -36,10 +33,7 @@ void SimDesktop::ReplaceOthers(const std::vector<std::string>& titles, WindowHan
   std::erase_if(windows_, [&](const Window& w) { return w.handle != keep && w.handle != desktop; });
   std::size_t at = IndexOf(keep) == kAbsent ? TopOfBand(false) : IndexOf(keep) + 1;
   std::vector<Window> added;
-  for (const std::string& title : titles) {
-    added.push_back({nextHandle_, title, true, false});
-    nextHandle_ += 0x10;
-  }
+  for (const std::string& title : titles) added.push_back({NewHandle(), title, true, false});
   windows_.insert(windows_.begin() + static_cast<std::ptrdiff_t>(at), added.begin(), added.end());
   if (active_ == keep && IndexOf(keep) != kAbsent) return;
   if (!added.empty()) {
@@ -49,11 +43,8 @@ void SimDesktop::ReplaceOthers(const std::vector<std::string>& titles, WindowHan
   }
 }
 
-bool SimDesktop::Contains(WindowHandle window) const { return IndexOf(window) != kAbsent; }
-
-void SimDesktop::SetVisible(WindowHandle window, bool visible) {
-  std::size_t index = IndexOf(window);
-  if (index != kAbsent) windows_[index].visible = visible;
+void SimDesktop::Show(WindowHandle window) {
+  if (std::size_t index = IndexOf(window); index != kAbsent) windows_[index].visible = true;
 }
 
 bool SimDesktop::Activate(WindowHandle window) {
@@ -68,10 +59,9 @@ void SimDesktop::SetTopmost(WindowHandle window, bool topmost) {
   std::size_t index = IndexOf(window);
   if (index == kAbsent || index + 1 == windows_.size()) return;
   if (!topmost && !windows_[index].topmost) return;
-  Window moved = windows_[index];
-  moved.topmost = topmost;
-  windows_.erase(windows_.begin() + static_cast<std::ptrdiff_t>(index));
-  windows_.insert(windows_.begin() + static_cast<std::ptrdiff_t>(TopOfBand(topmost)), moved);
+  const std::size_t to = TopOfBand(topmost);  // out of the band: just below it
+  windows_[index].topmost = topmost;
+  MoveTo(index, to);
 }
 
 bool SimDesktop::IsTopmost(WindowHandle window) const {

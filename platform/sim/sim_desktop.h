@@ -15,8 +15,8 @@ class SimDesktop {
  public:
   SimDesktop();
 
-  // A new window at the top of the ordinary band; not active.
-  platform::WindowHandle Add(const std::string& title, bool visible);
+  // A new hidden window at the top of the ordinary band; not active.
+  platform::WindowHandle Add(const std::string& title);
   // When the removed window was active, the top visible window becomes active.
   void Remove(platform::WindowHandle window);
   // Replaces every window other than `keep` and the desktop by visible
@@ -25,8 +25,7 @@ class SimDesktop {
   // new window becomes the active one: the window the user worked in last.
   void ReplaceOthers(const std::vector<std::string>& titles, platform::WindowHandle keep);
 
-  bool Contains(platform::WindowHandle window) const;
-  void SetVisible(platform::WindowHandle window, bool visible);
+  void Show(platform::WindowHandle window);
   // To the top of its band (the desktop stays at the bottom) and active.
   // False for an unknown window.
   bool Activate(platform::WindowHandle window);
@@ -51,6 +50,7 @@ class SimDesktop {
     bool topmost;
   };
 
+  platform::WindowHandle NewHandle() { return nextHandle_ += 0x10; }
   std::size_t IndexOf(platform::WindowHandle window) const;  // npos when absent
   std::size_t TopOfBand(bool topmost) const;
   void MoveTo(std::size_t from, std::size_t to);
@@ -58,7 +58,7 @@ class SimDesktop {
 
   std::vector<Window> windows_;  // top first; the desktop is last
   platform::WindowHandle active_ = 0;
-  platform::WindowHandle nextHandle_ = 0x10010;
+  platform::WindowHandle nextHandle_ = 0x10000;
 };
 
 }  // namespace pelorin::sim

@@ -1,16 +1,13 @@
-#include "platform/sim/sim_dialogs.h"
-
+// The modal dialogs and context menus of the simulation (sim_dialogs.h).
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/sim/scenario_quote.h"
 #include "platform/sim/sim_metrics.h"
+#include "platform/sim/sim_platform.h"
 
 namespace pelorin::sim {
 namespace {
-
-std::string ShownCaption(const std::string& caption) {
-  return caption.empty() ? std::string(kApplicationTitle) : caption;
-}
 
 std::string FormatTwips(float value) {
   char buffer[32];
@@ -23,95 +20,6 @@ bool HasCancelButton(int flags) {
   int buttons = flags & 0xF;
   return buttons == 1 || buttons == 3 || buttons == 5;
 }
-
-}  // namespace
-
-std::string DialogRecord::Describe() const {
-  switch (kind) {
-    case DialogKind::MsgBox:
-      return "message box " + Quote(text) + " " + Quote(caption) + " " + std::to_string(flags);
-    case DialogKind::InputBox:
-      return "input box " + Quote(text) + " " + Quote(caption) + " " + Quote(defaultText) + " at " +
-             FormatTwips(left) + " " + FormatTwips(top);
-    case DialogKind::Popup: {
-      std::string described = "context menu";
-      for (const std::string& item : items) described += " " + (item == "-" ? item : Quote(item));
-      return described;
-    }
-    case DialogKind::Search: {
-      std::string described = "search window";
-      if (searched.empty()) return described;
-      described += " showing for " + Quote(searched.back().text) + ":";
-      if (searched.back().results.empty()) described += " nothing";
-      for (const std::string& word : searched.back().results) described += " " + Quote(word);
-      return described;
-    }
-    case DialogKind::CallUpKey:
-      return "call-up key dialog " + Quote(text) + " " + Quote(caption);
-  }
-  return "a dialog";
-}
-
-std::optional<Answer> SimDialogs::Take(const DialogRecord& shown, AnswerKind first,
-                                       AnswerKind last) {
-  if (answers_.empty()) {
-    failures_.push_back("unexpected dialog: " + shown.Describe());
-    return std::nullopt;
-  }
-  if (answers_.front().kind < first || answers_.front().kind > last) {
-    failures_.push_back("unexpected dialog: " + shown.Describe() + " (the next answer is " +
-                        DescribeAnswer(answers_.front().kind, answers_.front().text) + ")");
-    return std::nullopt;
-  }
-  Answer answer = answers_.front();
-  answers_.pop_front();
-  return answer;
-}
-
-int SimDialogs::MsgBox(const std::string& text, int flags, const std::string& caption) {
-  DialogRecord record{DialogKind::MsgBox, text, ShownCaption(caption), flags, {}, 0, 0, {}, 0, {}};
-  log_.push_back(record);
-  std::optional<Answer> answer = Take(record, AnswerKind::MsgBoxOk, AnswerKind::MsgBoxCancel);
-  if (!answer) return HasCancelButton(flags) ? platform::kMsgBoxCancel : platform::kMsgBoxOk;
-  if (answer->kind == AnswerKind::MsgBoxCancel) {
-    if (HasCancelButton(flags)) return platform::kMsgBoxCancel;
-    failures_.push_back("answer msgbox cancel: the " + record.Describe() + " has no Cancel button");
-  }
-  return platform::kMsgBoxOk;
-}
-
-std::optional<std::string> SimDialogs::InputBox(const std::string& prompt,
-                                                const std::string& caption,
-                                                const std::string& defaultText, float left,
-                                                float top) {
-  DialogRecord record{
-      DialogKind::InputBox, prompt, ShownCaption(caption), 0, defaultText, left, top, {}, 0, {}};
-  log_.push_back(record);
-  std::optional<Answer> answer = Take(record, AnswerKind::InputText, AnswerKind::InputCancel);
-  if (!answer || answer->kind == AnswerKind::InputCancel) return std::nullopt;
-  return answer->kind == AnswerKind::InputText ? answer->text : defaultText;
-}
-
-std::optional<platform::MenuItemId> SimDialogs::Popup(platform::MenuItemId popup,
-                                                      const SimMenus& menus) {
-  DialogRecord record;
-  record.kind = DialogKind::Popup;
-  std::vector<platform::MenuItemId> shown = menus.VisibleChildren(popup);
-  for (platform::MenuItemId item : shown) {
-    record.items.push_back(menus.Entry(item).separator ? "-" : menus.Caption(item));
-  }
-  log_.push_back(record);
-  std::optional<Answer> answer = Take(record, AnswerKind::PopupItem, AnswerKind::PopupDismiss);
-  if (!answer || answer->kind == AnswerKind::PopupDismiss) return std::nullopt;
-  for (platform::MenuItemId item : shown) {
-    if (item == answer->item && !menus.Entry(item).separator) return item;
-  }
-  failures_.push_back("answer popup " + answer->text + ": not among the visible items of the " +
-                      record.Describe());
-  return std::nullopt;
-}
-
-namespace {
 
 SearchShown Snapshot(const std::string& text, const platform::SearchSource& source) {
   SearchShown shown{text, {}, source.StatusLines()};
@@ -129,43 +37,136 @@ std::size_t SequenceLength(unsigned char lead) {
 
 }  // namespace
 
-std::optional<platform::SearchChoice> SimDialogs::Search(const std::string& caption,
-                                                         platform::SearchSource& source) {
-  DialogRecord record;
-  record.kind = DialogKind::Search;
-  record.caption = caption;
+std::string DialogRecord::Describe() const {
+  std::string described;
+  switch (kind) {
+    case DialogKind::MsgBox:
+      return "message box " + Quote(text) + " " + Quote(caption) + " " + std::to_string(flags);
+    case DialogKind::InputBox:
+      return "input box " + Quote(text) + " " + Quote(caption) + " " + Quote(defaultText) + " at " +
+             FormatTwips(left) + " " + FormatTwips(top);
+    case DialogKind::Popup:
+      described = "context menu";
+      for (const std::string& item : items)
+        described.append(" ").append(item == "-" ? item : Quote(item));
+      return described;
+    case DialogKind::Search:
+      described = "search window";
+      if (searched.empty()) return described;
+      described += " showing for " + Quote(searched.back().text) + ":";
+      if (searched.back().results.empty()) described += " nothing";
+      for (const std::string& word : searched.back().results)
+        described.append(" ").append(Quote(word));
+      return described;
+    case DialogKind::CallUpKey:
+      break;
+  }
+  return "call-up key dialog " + Quote(text) + " " + Quote(caption);
+}
+
+DialogRecord& SimPlatform::Show(DialogKind kind, const std::string& text,
+                                const std::string& caption) {
+  DialogRecord& shown = dialogs_.emplace_back();
+  shown.kind = kind;
+  shown.text = text;
+  shown.caption = caption.empty() ? std::string(kApplicationTitle) : caption;
+  shown.operationsBefore = files_.OperationCount();
+  return shown;
+}
+
+std::optional<Answer> SimPlatform::TakeAnswer(const DialogRecord& shown, AnswerKind first,
+                                              AnswerKind last) {
+  if (answers_.empty()) {
+    failures_.push_back("unexpected dialog: " + shown.Describe());
+    return std::nullopt;
+  }
+  if (answers_.front().kind < first || answers_.front().kind > last) {
+    failures_.push_back("unexpected dialog: " + shown.Describe() + " (the next answer is " +
+                        DescribeAnswer(answers_.front().kind, answers_.front().text) + ")");
+    return std::nullopt;
+  }
+  Answer answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+int SimPlatform::MsgBox(const std::string& text, int flags, const std::string& caption) {
+  DialogRecord& shown = Show(DialogKind::MsgBox, text, caption);
+  shown.flags = flags;
+  std::optional<Answer> answer = TakeAnswer(shown, AnswerKind::MsgBoxOk, AnswerKind::MsgBoxCancel);
+  if (!answer) return HasCancelButton(flags) ? platform::kMsgBoxCancel : platform::kMsgBoxOk;
+  if (answer->kind == AnswerKind::MsgBoxCancel) {
+    if (HasCancelButton(flags)) return platform::kMsgBoxCancel;
+    failures_.push_back("answer msgbox cancel: the " + shown.Describe() + " has no Cancel button");
+  }
+  return platform::kMsgBoxOk;
+}
+
+std::optional<std::string> SimPlatform::InputBox(const std::string& prompt,
+                                                 const std::string& caption,
+                                                 const std::string& defaultText, float left,
+                                                 float top) {
+  DialogRecord& shown = Show(DialogKind::InputBox, prompt, caption);
+  shown.defaultText = defaultText;
+  shown.left = left;
+  shown.top = top;
+  std::optional<Answer> answer = TakeAnswer(shown, AnswerKind::InputText, AnswerKind::InputCancel);
+  if (!answer || answer->kind == AnswerKind::InputCancel) return std::nullopt;
+  return answer->kind == AnswerKind::InputText ? answer->text : defaultText;
+}
+
+std::optional<platform::MenuItemId> SimPlatform::PopupMenu(platform::MenuItemId popup) {
+  DialogRecord& shown = Show(DialogKind::Popup, "", "");
+  const std::vector<platform::MenuItemId> items = menus_.VisibleChildren(popup);
+  for (platform::MenuItemId item : items) {
+    shown.items.push_back(menus_.Entry(item).separator ? "-" : menus_.Caption(item));
+  }
+  std::optional<Answer> answer = TakeAnswer(shown, AnswerKind::PopupItem, AnswerKind::PopupDismiss);
+  if (!answer || answer->kind == AnswerKind::PopupDismiss) return std::nullopt;
+  for (platform::MenuItemId item : items) {
+    if (item == answer->item && !menus_.Entry(item).separator) return item;
+  }
+  failures_.push_back("answer popup " + answer->text + ": not among the visible items of the " +
+                      shown.Describe());
+  return std::nullopt;
+}
+
+// Types the answer's text one character at a time, recording what each text
+// showed, then chooses or cancels.
+std::optional<platform::SearchChoice> SimPlatform::SearchWindow(const std::string& caption,
+                                                                platform::SearchSource& source) {
+  DialogRecord& shown = Show(DialogKind::Search, "", caption);
   source.SetText("");
-  record.searched.push_back(Snapshot("", source));
-  log_.push_back(record);
-  std::optional<Answer> answer = Take(log_.back(), AnswerKind::SearchChoose, AnswerKind::SearchCancel);
+  shown.searched.push_back(Snapshot("", source));
+  std::optional<Answer> answer =
+      TakeAnswer(shown, AnswerKind::SearchChoose, AnswerKind::SearchCancel);
   if (!answer) return std::nullopt;
   const std::string& typed = answer->text;
   for (std::size_t end = 0; end < typed.size();) {
     end = std::min(typed.size(), end + SequenceLength(static_cast<unsigned char>(typed[end])));
     source.SetText(typed.substr(0, end));
-    log_.back().searched.push_back(Snapshot(typed.substr(0, end), source));
+    shown.searched.push_back(Snapshot(typed.substr(0, end), source));
   }
   if (answer->kind == AnswerKind::SearchCancel) return std::nullopt;
   if (answer->result >= source.ResultCount()) {
     failures_.push_back(DescribeAnswer(answer->kind, typed, answer->result, answer->shift) +
-                        ": the " + log_.back().Describe() + " has no result " +
+                        ": the " + shown.Describe() + " has no result " +
                         std::to_string(answer->result));
     return std::nullopt;
   }
   return platform::SearchChoice{answer->result, answer->shift ? 1 : 0};
 }
 
-void SimDialogs::CallUpKey(
-    const platform::CallUpKeyDialogTexts& texts,
+// Takes answers until one closes the dialog: OK with a key the program
+// refuses keeps it open for the next answer. Logged once, however many
+// answers it takes.
+void SimPlatform::CallUpKeyDialog(
+    const platform::CallUpKeyDialogTexts& texts, const std::optional<platform::KeyCombination>&,
     const std::function<bool(const std::optional<platform::KeyCombination>&)>& confirm) {
-  DialogRecord record;
-  record.kind = DialogKind::CallUpKey;
-  record.text = texts.prompt;
-  record.caption = texts.caption;
-  log_.push_back(record);
-  // Logged once, however many answers it takes.
+  const DialogRecord shown = Show(DialogKind::CallUpKey, texts.prompt, texts.caption);
   for (;;) {
-    std::optional<Answer> answer = Take(record, AnswerKind::CallUpKeyOk, AnswerKind::CallUpKeyCancel);
+    std::optional<Answer> answer =
+        TakeAnswer(shown, AnswerKind::CallUpKeyOk, AnswerKind::CallUpKeyCancel);
     if (!answer || answer->kind == AnswerKind::CallUpKeyCancel) return;
     std::optional<platform::KeyCombination> key;
     if (answer->kind == AnswerKind::CallUpKeyOk) key = answer->key;
@@ -175,12 +176,6 @@ void SimDialogs::CallUpKey(
       return;
     }
   }
-}
-
-std::vector<std::string> SimDialogs::TakeFailures() {
-  std::vector<std::string> taken;
-  taken.swap(failures_);
-  return taken;
 }
 
 }  // namespace pelorin::sim

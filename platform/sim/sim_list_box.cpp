@@ -7,12 +7,6 @@
 
 namespace pelorin::sim {
 
-SimListBox::SimListBox(const platform::Rect& designRect) : rect_(designRect) {}
-
-std::string SimListBox::Text(int index) const {
-  return Contains(index) ? entries_[static_cast<std::size_t>(index)] : std::string();
-}
-
 void SimListBox::Insert(int index, const std::string& text) {
   if (index < 0) index = Count();
   if (index > Count()) return;
@@ -45,15 +39,11 @@ bool SimListBox::StepSelection(int step) {
   return true;
 }
 
-float SimListBox::WholeRowHeight(float height) {
-  double rows = std::floor((static_cast<double>(height) - kListBorder) / kRowHeight);
-  return static_cast<float>(kListBorder + kRowHeight * std::max(1.0, rows));
-}
-
 void SimListBox::SetRect(const platform::Rect& rect) {
+  const double rows = std::floor((static_cast<double>(rect.height) - kListBorder) / kRowHeight);
   rect_ = rect;
   rect_.width = std::max(0.0f, rect.width);
-  rect_.height = WholeRowHeight(rect.height);
+  rect_.height = static_cast<float>(kListBorder + kRowHeight * std::max(1.0, rows));
 }
 
 }  // namespace pelorin::sim

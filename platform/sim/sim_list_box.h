@@ -14,12 +14,14 @@ namespace pelorin::sim {
 
 class SimListBox {
  public:
-  explicit SimListBox(const platform::Rect& designRect);
+  explicit SimListBox(const platform::Rect& designRect) : rect_(designRect) {}
 
   int Count() const { return static_cast<int>(entries_.size()); }
   bool Contains(int index) const { return index >= 0 && index < Count(); }
   // "" for a position that holds no entry.
-  std::string Text(int index) const;
+  std::string Text(int index) const {
+    return Contains(index) ? entries_[static_cast<std::size_t>(index)] : std::string();
+  }
   const std::vector<std::string>& Texts() const { return entries_; }
 
   // As LB_INSERTSTRING: index == Count() (or -1) appends; a larger index is
@@ -41,7 +43,6 @@ class SimListBox {
   // The height is reduced to whole rows (at least one); a negative width
   // becomes 0.
   void SetRect(const platform::Rect& rect);
-  static float WholeRowHeight(float height);
 
  private:
   std::vector<std::string> entries_;

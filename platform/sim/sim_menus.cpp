@@ -6,53 +6,24 @@ using platform::MenuItemId;
 
 void SimMenus::Reset(std::span<const platform::MenuEntry> table) {
   entries_.assign(table.begin(), table.end());
-  visible_.clear();
-  checked_.clear();
-  captions_.clear();
-  for (const platform::MenuEntry& entry : entries_) {
-    visible_.push_back(entry.visible);
-    checked_.push_back(entry.checked);
-    captions_.emplace_back(entry.caption);
-  }
+  captions_.assign(entries_.size(), "");
+  for (std::size_t i = 0; i < entries_.size(); ++i) captions_[i] = entries_[i].caption;
 }
 
 std::string SimMenus::Caption(MenuItemId item) const {
   return Contains(item) ? captions_[static_cast<std::size_t>(item)] : std::string();
 }
 
-void SimMenus::SetCaption(MenuItemId item, const std::string& caption) {
-  if (Contains(item)) captions_[static_cast<std::size_t>(item)] = caption;
-}
-
-bool SimMenus::Contains(MenuItemId item) const {
-  return item >= 0 && static_cast<std::size_t>(item) < entries_.size();
-}
-
-const platform::MenuEntry& SimMenus::Entry(MenuItemId item) const {
-  return entries_.at(static_cast<std::size_t>(item));
-}
-
-bool SimMenus::Visible(MenuItemId item) const {
-  return Contains(item) && visible_[static_cast<std::size_t>(item)];
-}
-
 void SimMenus::SetVisible(MenuItemId item, bool visible) {
-  if (Contains(item)) visible_[static_cast<std::size_t>(item)] = visible;
-}
-
-bool SimMenus::Checked(MenuItemId item) const {
-  return Contains(item) && checked_[static_cast<std::size_t>(item)];
+  if (Contains(item)) entries_[static_cast<std::size_t>(item)].visible = visible;
 }
 
 void SimMenus::SetChecked(MenuItemId item, bool checked) {
-  if (Contains(item)) checked_[static_cast<std::size_t>(item)] = checked;
+  if (Contains(item)) entries_[static_cast<std::size_t>(item)].checked = checked;
 }
 
-bool SimMenus::BarShown() const {
-  for (std::size_t i = 0; i < entries_.size(); ++i) {
-    if (entries_[i].parent == -1 && !entries_[i].popupOnly && visible_[i]) return true;
-  }
-  return false;
+void SimMenus::SetCaption(MenuItemId item, const std::string& caption) {
+  if (Contains(item)) captions_[static_cast<std::size_t>(item)] = caption;
 }
 
 MenuItemId SimMenus::TopMenuOf(MenuItemId item) const {
@@ -84,7 +55,9 @@ std::optional<std::string> SimMenus::WhyHidden(MenuItemId item) const {
 std::vector<MenuItemId> SimMenus::VisibleChildren(MenuItemId menu) const {
   std::vector<MenuItemId> children;
   for (std::size_t i = 0; i < entries_.size(); ++i) {
-    if (entries_[i].parent == menu && visible_[i]) children.push_back(static_cast<MenuItemId>(i));
+    if (entries_[i].parent == menu && entries_[i].visible) {
+      children.push_back(static_cast<MenuItemId>(i));
+    }
   }
   return children;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The simulated menu tree, built from the table the core hands to
-// CreateMainWindow: visibility and check marks per item, the menu bar, and
-// what the user can reach.
+// CreateMainWindow: visibility, check marks and captions per item, and what
+// the user can reach.
 
 #include <optional>
 #include <span>
@@ -14,23 +14,25 @@ namespace pelorin::sim {
 
 class SimMenus {
  public:
-  // Copies the table; visibility and check marks start as the table says.
+  // Copies the table; visibility, check marks and captions start as it says.
   void Reset(std::span<const platform::MenuEntry> table);
 
-  bool Contains(platform::MenuItemId item) const;
-  const platform::MenuEntry& Entry(platform::MenuItemId item) const;
-  // Unknown items read as hidden and unchecked; changing them does nothing.
-  bool Visible(platform::MenuItemId item) const;
-  void SetVisible(platform::MenuItemId item, bool visible);
-  bool Checked(platform::MenuItemId item) const;
-  void SetChecked(platform::MenuItemId item, bool checked);
-  // As shown: the table's caption until the program sets another.
+  bool Contains(platform::MenuItemId item) const {
+    return item >= 0 && static_cast<std::size_t>(item) < entries_.size();
+  }
+  // The item's entry, its visibility and check mark as they are now.
+  const platform::MenuEntry& Entry(platform::MenuItemId item) const {
+    return entries_.at(static_cast<std::size_t>(item));
+  }
+  // Unknown items read as hidden, unchecked and without caption; changing
+  // them does nothing.
+  bool Visible(platform::MenuItemId item) const { return Contains(item) && Entry(item).visible; }
+  bool Checked(platform::MenuItemId item) const { return Contains(item) && Entry(item).checked; }
   std::string Caption(platform::MenuItemId item) const;
+  void SetVisible(platform::MenuItemId item, bool visible);
+  void SetChecked(platform::MenuItemId item, bool checked);
   void SetCaption(platform::MenuItemId item, const std::string& caption);
 
-  // The menu bar shows while any top-level menu that is not a context menu
-  // is visible.
-  bool BarShown() const;
   // The top-level menu above an item (the item itself for a top-level one).
   platform::MenuItemId TopMenuOf(platform::MenuItemId item) const;
   bool InContextMenu(platform::MenuItemId item) const;
@@ -42,8 +44,6 @@ class SimMenus {
 
  private:
   std::vector<platform::MenuEntry> entries_;
-  std::vector<bool> visible_;
-  std::vector<bool> checked_;
   std::vector<std::string> captions_;
 };
 

@@ -26,6 +26,7 @@
 #include "platform/sim/sim_dialogs.h"
 #include "platform/sim/sim_list_box.h"
 #include "platform/sim/sim_menus.h"
+#include "platform/sim/sim_metrics.h"
 #include "platform/sim/temp_folder.h"
 #include "platform/std_file_system.h"
 
@@ -49,7 +50,6 @@ class SimPlatform : public platform::Platform {
  public:
   // Creates the application folder; throws std::system_error when it cannot.
   SimPlatform();
-  ~SimPlatform() override;
   SimPlatform(const SimPlatform&) = delete;
   SimPlatform& operator=(const SimPlatform&) = delete;
 
@@ -64,32 +64,47 @@ class SimPlatform : public platform::Platform {
   bool IsTopmost() const override { return desktop_.IsTopmost(own_); }
   void ShowWindow() override;
   bool IsWindowShown() const override { return shown_; }
-  platform::FrameSizes GetFrameSizes() const override;
-  std::vector<platform::Rect> Monitors() const override;
+  platform::FrameSizes GetFrameSizes() const override { return kFrameSizes; }
+  std::vector<platform::Rect> Monitors() const override { return {kScreen}; }
   platform::WindowHandle OwnWindow() const override { return own_; }
   void EndProgram() override;
 
   int ListCount(platform::ListId list) const override { return List(list).Count(); }
-  std::string ListText(platform::ListId list, int index) const override;
-  std::vector<std::string> ListTexts(platform::ListId list) const override;
-  void ListInsert(platform::ListId list, int index, const std::string& text) override;
-  void ListRemove(platform::ListId list, int index) override;
-  void ListReplaceAll(platform::ListId list, const std::vector<std::string>& texts) override;
+  std::string ListText(platform::ListId list, int index) const override {
+    return List(list).Text(index);
+  }
+  std::vector<std::string> ListTexts(platform::ListId list) const override {
+    return List(list).Texts();
+  }
+  void ListInsert(platform::ListId list, int index, const std::string& text) override {
+    List(list).Insert(index, text);
+  }
+  void ListRemove(platform::ListId list, int index) override { List(list).Remove(index); }
+  void ListReplaceAll(platform::ListId list, const std::vector<std::string>& texts) override {
+    List(list).ReplaceAll(texts);
+  }
   int ListSelected(platform::ListId list) const override { return List(list).Selected(); }
-  void ListSelect(platform::ListId list, int index) override;
+  void ListSelect(platform::ListId list, int index) override { List(list).Select(index); }
   platform::Rect ListRect(platform::ListId list) const override { return List(list).Rect(); }
-  void SetListRect(platform::ListId list, const platform::Rect& rect) override;
+  void SetListRect(platform::ListId list, const platform::Rect& rect) override {
+    List(list).SetRect(rect);
+  }
   void SetToolTip(const std::string& text) override { tooltip_ = text; }
   std::string ToolTip() const override { return tooltip_; }
 
   bool MenuVisible(platform::MenuItemId item) const override { return menus_.Visible(item); }
-  void SetMenuVisible(platform::MenuItemId item, bool visible) override;
+  void SetMenuVisible(platform::MenuItemId item, bool visible) override {
+    menus_.SetVisible(item, visible);
+  }
   bool MenuChecked(platform::MenuItemId item) const override { return menus_.Checked(item); }
-  void SetMenuChecked(platform::MenuItemId item, bool checked) override;
+  void SetMenuChecked(platform::MenuItemId item, bool checked) override {
+    menus_.SetChecked(item, checked);
+  }
   void SetMenuCaption(platform::MenuItemId item, const std::string& caption) override {
     menus_.SetCaption(item, caption);
   }
 
+  // The dialogs (sim_dialogs.cpp) take the queued answers.
   int MsgBox(const std::string& text, int flags, const std::string& caption) override;
   std::optional<std::string> InputBox(const std::string& prompt, const std::string& caption,
                                       const std::string& defaultText, float left,
@@ -108,11 +123,14 @@ class SimPlatform : public platform::Platform {
   void UnregisterCallUpKey() override { callUpKey_.reset(); }
   platform::ListId FocusedList() const override { return focus_; }
   void FocusList(platform::ListId list) override { focus_ = list; }
-  void BringToFront() override;
+  // No dialog stays open between two actions of a scenario: the window itself.
+  void BringToFront() override { desktop_.Activate(own_); }
 
-  std::vector<platform::TopLevelWindow> TopLevelWindows() const override;
+  std::vector<platform::TopLevelWindow> TopLevelWindows() const override {
+    return desktop_.Windows();
+  }
   platform::WindowHandle ActiveWindow() const override { return desktop_.Active(); }
-  bool ActivateWindow(platform::WindowHandle window) override;
+  bool ActivateWindow(platform::WindowHandle window) override { return desktop_.Activate(window); }
   void Beep() override { ++beeps_; }
 
   bool ClearClipboard() override;
@@ -128,18 +146,19 @@ class SimPlatform : public platform::Platform {
   void SetAnotherCopyRunning(bool running) { anotherCopy_ = running; }
   // The other windows, top first, all visible: above the desktop before the
   // program's window exists, directly below it afterwards (see SimDesktop).
-  void SetOtherWindows(const std::vector<std::string>& titles);
+  void SetOtherWindows(const std::vector<std::string>& titles) {
+    desktop_.ReplaceOthers(titles, ProgramRunning() ? own_ : 0);
+  }
   void SetClipboard(const std::optional<std::string>& text) { clipboard_ = text; }
   FaultInjectingFileSystem& Faults() { return files_; }
-  void QueueAnswer(const Answer& answer) { dialogs_.Queue(answer); }
+  void QueueAnswer(const Answer& answer) { answers_.push_back(answer); }
   // Another program holds this key system-wide from now on.
   void HoldKey(const platform::KeyCombination& key) { heldKeys_.push_back(key); }
 
   // --- the program's life ---------------------------------------------------
-  bool WindowCreated() const { return events_ != nullptr; }
   bool Ended() const { return ended_; }
   // Created, not ended.
-  bool ProgramRunning() const { return WindowCreated() && !ended_; }
+  bool ProgramRunning() const { return events_ != nullptr && !ended_; }
   // Raises the load event of the created window.
   ActionResult Load();
   // The close box: the unload event; the program ends when it returns true.
@@ -148,10 +167,8 @@ class SimPlatform : public platform::Platform {
   // --- user actions on the program's window ---------------------------------
   // The focus moves to the list (the list that loses it gets its lost-focus
   // event), entry `index` is selected and the click event runs, also when it
-  // was selected already.
-  ActionResult Click(platform::ListId list, int index);
-  // As Click, then the double-click event.
-  ActionResult DoubleClick(platform::ListId list, int index);
+  // was selected already; `twice`: then the double-click event.
+  ActionResult Click(platform::ListId list, int index, bool twice = false);
   // Focus, key-down event, then the list's own handling: Up (38) and Down
   // (40) move the selection by one (from nothing: to the first entry); a
   // change runs the click event. Other keys have no handling of their own.
@@ -171,10 +188,8 @@ class SimPlatform : public platform::Platform {
   // Normal state only: the outer top-left corner moves; no event.
   ActionResult Move(float left, float top);
   // The state changes and the resize event runs (nothing when it is the
-  // state already). Restore returns to the normal rectangle.
-  ActionResult Minimize();
-  ActionResult Maximize();
-  ActionResult Restore();
+  // state already). Normal returns to the normal rectangle.
+  ActionResult ChangeState(platform::WindowState state);
   // Another program's window (or the desktop) by exact title: to the top of
   // the ordinary band, active.
   ActionResult Activate(const std::string& title);
@@ -183,34 +198,39 @@ class SimPlatform : public platform::Platform {
   ActionResult PressCallUpKey();
 
   // --- what happened ----------------------------------------------------------
-  const SimListBox& List(platform::ListId list) const;
   const std::optional<std::string>& Clipboard() const { return clipboard_; }
   int BeepCount() const { return beeps_; }
   std::string ActiveTitle() const { return desktop_.Title(desktop_.Active()); }
-  const SimDesktop& Desktop() const { return desktop_; }
-  const SimMenus& Menus() const { return menus_; }
-  const std::optional<platform::KeyCombination>& CallUpKey() const { return callUpKey_; }
+  std::string MenuCaption(platform::MenuItemId item) const { return menus_.Caption(item); }
   std::deque<PasteRecord>& Pastes() { return pastes_; }
   // ShellOpen targets, as the program passed them.
   std::deque<std::string>& Opened() { return opened_; }
-  std::deque<DialogRecord>& DialogLog() { return dialogs_.Log(); }
-  const std::deque<Answer>& PendingAnswers() const { return dialogs_.Pending(); }
+  std::deque<DialogRecord>& DialogLog() { return dialogs_; }
+  const std::deque<Answer>& PendingAnswers() const { return answers_; }
   // Failures (unexpected dialogs, unusable answers) since the last call.
-  std::vector<std::string> TakeFailures() { return dialogs_.TakeFailures(); }
+  std::vector<std::string> TakeFailures() { return std::exchange(failures_, {}); }
 
  private:
-  SimListBox& MutableList(platform::ListId list);
-  // Checks that the user can act on the window, then activates it.
-  ActionResult PrepareAction();
-  ActionResult PrepareListAction(platform::ListId list);
+  const SimListBox& List(platform::ListId list) const {
+    return lists_.at(static_cast<std::size_t>(list) - 1);
+  }
+  SimListBox& List(platform::ListId list) { return lists_.at(static_cast<std::size_t>(list) - 1); }
+  // Checks that the user can act on the window (a shown list for a list
+  // action), then activates it.
+  ActionResult PrepareAction(std::optional<platform::ListId> list = std::nullopt);
   void MoveFocus(platform::ListId list);
-  void ChangeState(platform::WindowState state);
+  // A dialog shown: logged, with the caption as shown.
+  DialogRecord& Show(DialogKind kind, const std::string& text, const std::string& caption);
+  // The next answer when it is of a kind from first to last; else a failure.
+  std::optional<Answer> TakeAnswer(const DialogRecord& shown, AnswerKind first, AnswerKind last);
 
   TempFolder folder_;
   platform::StdFileSystem realFiles_;
   FaultInjectingFileSystem files_;
   SimDesktop desktop_;
-  SimDialogs dialogs_;
+  std::deque<Answer> answers_;
+  std::deque<DialogRecord> dialogs_;
+  std::vector<std::string> failures_;
   std::optional<std::string> clipboard_;
   bool anotherCopy_ = false;
   int beeps_ = 0;

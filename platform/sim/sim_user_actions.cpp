@@ -18,24 +18,16 @@ constexpr int kKeyUp = 38;
 constexpr int kKeyDown = 40;
 constexpr int kRightButton = 2;
 
-std::string NameOf(ListId list) { return "List" + std::to_string(static_cast<int>(list)); }
-
-const char* NameOf(WindowState state) {
-  switch (state) {
-    case WindowState::Minimized:
-      return "minimized";
-    case WindowState::Maximized:
-      return "maximized";
-    case WindowState::Normal:
-      break;
-  }
-  return "normal";
+// Resize and Move change the normal window only.
+ActionResult NotNormal(WindowState state) {
+  return ActionResult::Fail(std::string("the window is ") +
+                            (state == WindowState::Minimized ? "minimized" : "maximized"));
 }
 
 }  // namespace
 
 ActionResult SimPlatform::Load() {
-  if (!WindowCreated()) return ActionResult::Fail("the program created no window");
+  if (events_ == nullptr) return ActionResult::Fail("the program created no window");
   if (ended_) return ActionResult::Fail("the program has ended");
   events_->OnLoad();
   return ActionResult::Ok();
@@ -48,16 +40,12 @@ ActionResult SimPlatform::Close() {
   return ActionResult::Ok();
 }
 
-ActionResult SimPlatform::PrepareAction() {
+ActionResult SimPlatform::PrepareAction(std::optional<ListId> list) {
   if (!ProgramRunning()) return ActionResult::Fail("the program is not running");
   if (!shown_) return ActionResult::Fail("the program's window is not shown");
+  if (list == ListId::List1) return ActionResult::Fail("List1 is never shown");
   desktop_.Activate(own_);
   return ActionResult::Ok();
-}
-
-ActionResult SimPlatform::PrepareListAction(ListId list) {
-  if (list == ListId::List1) return ActionResult::Fail("List1 is never shown");
-  return PrepareAction();
 }
 
 void SimPlatform::MoveFocus(ListId list) {
@@ -67,38 +55,34 @@ void SimPlatform::MoveFocus(ListId list) {
   events_->OnListLostFocus(losing);
 }
 
-ActionResult SimPlatform::Click(ListId list, int index) {
-  if (ActionResult ready = PrepareListAction(list); !ready) return ready;
+ActionResult SimPlatform::Click(ListId list, int index, bool twice) {
+  if (ActionResult ready = PrepareAction(list); !ready) return ready;
   if (!List(list).Contains(index)) {
-    return ActionResult::Fail(NameOf(list) + " has no entry " + std::to_string(index) +
-                              " (it has " + std::to_string(List(list).Count()) + ")");
+    return ActionResult::Fail("List" + std::to_string(static_cast<int>(list)) + " has no entry " +
+                              std::to_string(index) + " (it has " +
+                              std::to_string(List(list).Count()) + ")");
   }
   MoveFocus(list);
   if (ended_) return ActionResult::Ok();
-  MutableList(list).Select(index);
+  List(list).Select(index);
   events_->OnListClick(list);
+  if (twice && !ended_) events_->OnListDoubleClick(list);
   return ActionResult::Ok();
 }
 
-ActionResult SimPlatform::DoubleClick(ListId list, int index) {
-  ActionResult clicked = Click(list, index);
-  if (clicked && !ended_) events_->OnListDoubleClick(list);
-  return clicked;
-}
-
 ActionResult SimPlatform::Key(ListId list, int keyCode, int shift) {
-  if (ActionResult ready = PrepareListAction(list); !ready) return ready;
+  if (ActionResult ready = PrepareAction(list); !ready) return ready;
   MoveFocus(list);
   const bool listHandles = !ended_ && events_->OnListKeyDown(list, keyCode, shift);
   if (!listHandles || ended_ || (keyCode != kKeyUp && keyCode != kKeyDown)) {
     return ActionResult::Ok();
   }
-  if (MutableList(list).StepSelection(keyCode == kKeyUp ? -1 : 1)) events_->OnListClick(list);
+  if (List(list).StepSelection(keyCode == kKeyUp ? -1 : 1)) events_->OnListClick(list);
   return ActionResult::Ok();
 }
 
 ActionResult SimPlatform::RightClick(ListId list) {
-  if (ActionResult ready = PrepareListAction(list); !ready) return ready;
+  if (ActionResult ready = PrepareAction(list); !ready) return ready;
   events_->OnListMouseUp(list, kRightButton);
   return ActionResult::Ok();
 }
@@ -132,16 +116,14 @@ ActionResult SimPlatform::Open(MenuItemId topMenu) {
 }
 
 ActionResult SimPlatform::Focus(ListId list) {
-  if (ActionResult ready = PrepareListAction(list); !ready) return ready;
+  if (ActionResult ready = PrepareAction(list); !ready) return ready;
   MoveFocus(list);
   return ActionResult::Ok();
 }
 
 ActionResult SimPlatform::Resize(float width, float height) {
   if (ActionResult ready = PrepareAction(); !ready) return ready;
-  if (state_ != WindowState::Normal) {
-    return ActionResult::Fail(std::string("the window is ") + NameOf(state_));
-  }
+  if (state_ != WindowState::Normal) return NotNormal(state_);
   normal_.width = std::max(0.0f, width);
   normal_.height = std::max(0.0f, height);
   events_->OnResize();
@@ -150,35 +132,17 @@ ActionResult SimPlatform::Resize(float width, float height) {
 
 ActionResult SimPlatform::Move(float left, float top) {
   if (ActionResult ready = PrepareAction(); !ready) return ready;
-  if (state_ != WindowState::Normal) {
-    return ActionResult::Fail(std::string("the window is ") + NameOf(state_));
-  }
+  if (state_ != WindowState::Normal) return NotNormal(state_);
   normal_.left = left;
   normal_.top = top;
   return ActionResult::Ok();
 }
 
-void SimPlatform::ChangeState(WindowState state) {
-  if (state_ == state) return;
+ActionResult SimPlatform::ChangeState(WindowState state) {
+  if (ActionResult ready = PrepareAction(); !ready) return ready;
+  if (state_ == state) return ActionResult::Ok();
   state_ = state;
   events_->OnResize();
-}
-
-ActionResult SimPlatform::Minimize() {
-  if (ActionResult ready = PrepareAction(); !ready) return ready;
-  ChangeState(WindowState::Minimized);
-  return ActionResult::Ok();
-}
-
-ActionResult SimPlatform::Maximize() {
-  if (ActionResult ready = PrepareAction(); !ready) return ready;
-  ChangeState(WindowState::Maximized);
-  return ActionResult::Ok();
-}
-
-ActionResult SimPlatform::Restore() {
-  if (ActionResult ready = PrepareAction(); !ready) return ready;
-  ChangeState(WindowState::Normal);
   return ActionResult::Ok();
 }
 

@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
-#include <utility>
 #include <vector>
 
 namespace pelorin::sim {
@@ -24,27 +23,11 @@ TempFolder::TempFolder(const std::string& leaf) {
   fs::create_directories(path_);
 }
 
-TempFolder::~TempFolder() { Remove(); }
-
-TempFolder::TempFolder(TempFolder&& other) noexcept
-    : base_(std::exchange(other.base_, {})), path_(std::exchange(other.path_, {})) {}
-
-TempFolder& TempFolder::operator=(TempFolder&& other) noexcept {
-  if (this != &other) {
-    Remove();
-    base_ = std::exchange(other.base_, {});
-    path_ = std::exchange(other.path_, {});
-  }
-  return *this;
-}
-
-void TempFolder::Remove() noexcept {
-  if (base_.empty()) return;
+TempFolder::~TempFolder() {
   std::error_code ignored;
   // Files the program left read-only must not keep the folder alive.
   fs::permissions(base_, fs::perms::owner_all, fs::perm_options::add, ignored);
   fs::remove_all(base_, ignored);
-  base_.clear();
 }
 
 }  // namespace pelorin::sim

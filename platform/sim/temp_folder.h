@@ -1,6 +1,6 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with all it
-// holds when the object goes. Move-only.
+// holds when the object goes.
 
 #include <string>
 
@@ -12,8 +12,6 @@ class TempFolder {
   // so that the program meets a folder name with spaces and Japanese.
   explicit TempFolder(const std::string& leaf);
   ~TempFolder();
-  TempFolder(TempFolder&& other) noexcept;
-  TempFolder& operator=(TempFolder&& other) noexcept;
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
@@ -21,8 +19,6 @@ class TempFolder {
   const std::string& Path() const { return path_; }
 
  private:
-  void Remove() noexcept;
-
   std::string base_;  // the unique folder that is removed
   std::string path_;
 };

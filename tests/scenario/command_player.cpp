@@ -1,7 +1,6 @@
 #include "tests/scenario/command_player.h"
 
 #include "app/key_names.h"
-
 #include "tests/scenario/folder_setup.h"
 #include "tests/scenario/menu_item_names.h"
 #include "tests/scenario/window_expectations.h"
@@ -35,31 +34,9 @@ StepResult CommandPlayer::SimulationOnly(const Command& command) {
 
 StepResult CommandPlayer::Dispatch(const Command& command) {
   playing_ = command.source;
-  if (command.kind <= K::Heal) return RunSetup(command);
-  switch (command.kind) {
-    case K::Start:
-      return Start();
-    case K::Close:
-      return Close();
-    case K::Restart:
-      return Restart();
-    case K::AnswerInput:
-    case K::AnswerMsgBox:
-    case K::AnswerPopup:
-    case K::AnswerSearch:
-    case K::AnswerHotKey: {
-      StepResult failure;
-      const std::optional<Answer> answer = AnswerOf(command, failure);
-      return answer ? QueueAnswer(*answer) : failure;
-    }
-    default:
-      break;
-  }
-  if (command.kind >= K::Click && command.kind <= K::Restore) return RunAction(command);
-  return RunExpectation(command);
-}
-
-StepResult CommandPlayer::RunSetup(const Command& command) {
+  const std::vector<Arg>& args = command.args;
+  StepResult failure;
+  std::string why;
   switch (command.kind) {
     case K::File:
     case K::Bytes:
@@ -71,31 +48,41 @@ StepResult CommandPlayer::RunSetup(const Command& command) {
     case K::Running:
       return MarkOtherCopyRunning();
     case K::Clipboard:
-      return SetClipboard(command.args[0].text);
+      return SetClipboard(args[0].text);
     case K::Windows: {
       std::vector<std::string> titles;
-      for (const Arg& arg : command.args) titles.push_back(arg.text);
+      for (const Arg& arg : args) titles.push_back(arg.text);
       return SetWindows(titles);
     }
     case K::Fail:
       return SetFault(command);
+    case K::Heal:
+      return Heal(command);
     case K::Hold: {
-      const std::optional<platform::KeyCombination> key = app::ParseKeyName(command.args[0].text);
-      if (!key || app::FormatKeyName(*key) != command.args[0].text) {
-        return Expected("a key as the menu caption writes it (Ctrl+Alt+J)",
-                        Quoted(command.args[0].text));
+      const std::optional<platform::KeyCombination> key = app::ParseKeyName(args[0].text);
+      if (!key || app::FormatKeyName(*key) != args[0].text) {
+        return Expected("a key as the menu caption writes it (Ctrl+Alt+J)", Quoted(args[0].text));
       }
       return HoldKey(*key, command);
     }
-    default:
-      break;
-  }
-  return Heal(command);
-}
-
-StepResult CommandPlayer::RunAction(const Command& command) {
-  const std::vector<Arg>& args = command.args;
-  switch (command.kind) {
+    case K::Start:
+      return Start();
+    case K::Close:
+      return Close();
+    case K::Restart:
+      return Restart();
+    case K::ExpectEnded:
+      return ExpectEnded();
+    case K::ExpectRunning:
+      return ExpectRunning();
+    case K::AnswerInput:
+    case K::AnswerMsgBox:
+    case K::AnswerPopup:
+    case K::AnswerSearch:
+    case K::AnswerHotKey: {
+      const std::optional<Answer> answer = AnswerOf(command, failure);
+      return answer ? QueueAnswer(*answer) : failure;
+    }
     case K::Click:
     case K::DoubleClick:
       return Click(args[0].list, args[1].Integer(), command.kind == K::DoubleClick);
@@ -107,7 +94,6 @@ StepResult CommandPlayer::RunAction(const Command& command) {
       return Focus(args[0].list);
     case K::Menu:
     case K::Open: {
-      StepResult failure;
       const std::optional<app::MenuItem> item = NamedMenuItem(args[0].text, failure);
       return item ? ClickMenu(*item, command.kind == K::Open) : failure;
     }
@@ -121,20 +107,10 @@ StepResult CommandPlayer::RunAction(const Command& command) {
       return ChangeState(platform::WindowState::Minimized);
     case K::Maximize:
       return ChangeState(platform::WindowState::Maximized);
+    case K::Restore:
+      return ChangeState(platform::WindowState::Normal);
     case K::CallUpKey:
       return PressCallUpKey(command);
-    default:
-      break;
-  }
-  return ChangeState(platform::WindowState::Normal);
-}
-
-StepResult CommandPlayer::RunExpectation(const Command& command) {
-  switch (command.kind) {
-    case K::ExpectEnded:
-      return ExpectEnded();
-    case K::ExpectRunning:
-      return ExpectRunning();
     case K::ExpectFile:
     case K::ExpectBytes:
       return CheckFile(Folder(), command, SavedContents());
@@ -169,24 +145,22 @@ StepResult CommandPlayer::RunExpectation(const Command& command) {
     default:
       break;
   }
-  if (StepResult failure = RequireProgram()) return failure;
-  return RunWindowExpectation(command);
-}
-
-StepResult CommandPlayer::RunWindowExpectation(const Command& command) {
-  std::string why;
+  // The rest read the program's window.
+  if ((failure = RequireProgram())) return failure;
   switch (command.kind) {
     case K::ExpectList:
-      return CheckList(command, ListTexts(command.args[0].list));
+      return CheckList(command, ListTexts(args[0].list));
     case K::ExpectSelected:
-      return CheckSelected(command, SelectedIndex(command.args[0].list));
+      return CheckSelected(command, SelectedIndex(args[0].list));
     case K::ExpectVisible:
-    case K::ExpectChecked: {
-      StepResult failure;
-      const std::optional<app::MenuItem> item = NamedMenuItem(command.args[0].text, failure);
+    case K::ExpectChecked:
+    case K::ExpectCaption: {
+      const std::optional<app::MenuItem> item = NamedMenuItem(args[0].text, failure);
       if (!item) return failure;
-      const std::optional<bool> mark = MenuMark(*item, command.kind == K::ExpectVisible, why);
-      return CheckMenuMark(command, mark, why);
+      // The checks read `why` only once the value has been read.
+      if (command.kind == K::ExpectCaption)
+        return CheckCaption(command, MenuCaption(*item, why), why);
+      return CheckMenuMark(command, MenuMark(*item, command.kind == K::ExpectVisible, why), why);
     }
     case K::ExpectTopmost:
       return CheckTopmost(command, Topmost());
@@ -198,17 +172,8 @@ StepResult CommandPlayer::RunWindowExpectation(const Command& command) {
     case K::ExpectListWidth:
     case K::ExpectListLeft:
       return ExpectListRect(command);
-    case K::ExpectTooltip: {
-      const std::optional<std::string> tip = ToolTip(why);
-      return CheckTooltip(command, tip, why);
-    }
-    case K::ExpectCaption: {
-      StepResult failure;
-      const std::optional<app::MenuItem> item = NamedMenuItem(command.args[0].text, failure);
-      if (!item) return failure;
-      const std::optional<std::string> caption = MenuCaption(*item, why);
-      return CheckCaption(command, caption, why);
-    }
+    case K::ExpectTooltip:
+      return CheckTooltip(command, ToolTip(why), why);
     case K::ExpectFocus:
       return CheckFocus(command, KeyboardFocus(why), why);
     default:

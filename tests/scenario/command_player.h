@@ -104,10 +104,6 @@ class CommandPlayer {
   virtual StepResult ExpectValue(const Command& command) { return SimulationOnly(command); }
 
  private:
-  StepResult RunSetup(const Command& command);
-  StepResult RunAction(const Command& command);
-  StepResult RunExpectation(const Command& command);
-  StepResult RunWindowExpectation(const Command& command);
   static StepResult SimulationOnly(const Command& command);
 
   std::string playing_;  // the command being played, as written

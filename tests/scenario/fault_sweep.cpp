@@ -1,22 +1,85 @@
 #include "tests/scenario/fault_sweep.h"
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
+#include <cstring>
 #include <memory>
-#include <string_view>
+#include <set>
 #include <thread>
 
+#include "platform/file_system.h"
 #include "store/profile_document.h"
 #include "store/settings_encoding.h"
 #include "tests/scenario/fault_view.h"
-#include "tests/scenario/in_place_writes.h"
-#include "tests/scenario/scenario_player.h"
+#include "tests/scenario/player.h"
 
 namespace pelorin::scenario {
 
 namespace {
 
 constexpr std::size_t kEvery = static_cast<std::size_t>(-1);
+
+// Watches the application folder and its data folder while the program runs
+// and notes every file that was written in place or removed without the
+// program deleting it: an atomic write goes to a temporary file and then
+// takes the target's place in one rename, so at no moment does the target
+// hold part of its new bytes, or nothing at all. (Linux: inotify.)
+class InPlaceWrites {
+ public:
+  explicit InPlaceWrites(const std::string& appFolder)
+      : folder_(appFolder), watcher_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    Watch();
+  }
+  ~InPlaceWrites() {
+    if (watcher_ >= 0) ::close(watcher_);
+  }
+  InPlaceWrites(const InPlaceWrites&) = delete;
+  InPlaceWrites& operator=(const InPlaceWrites&) = delete;
+
+  // What happened since the last call ("data/A.txt written in place"),
+  // besides the removal of the files named in `deleted` (the program's own
+  // deletes) and anything done to temporary files.
+  std::set<std::string> Take(const std::set<std::string>& deleted) {
+    std::set<std::string> found;
+    alignas(inotify_event) char buffer[16384];
+    ssize_t size = 0;
+    while (watcher_ >= 0 && (size = ::read(watcher_, buffer, sizeof buffer)) > 0) {
+      for (ssize_t at = 0; at < size;) {
+        inotify_event event;
+        std::memcpy(&event, buffer + at, sizeof event);
+        const std::string name = event.len > 0 ? buffer + at + sizeof event : "";
+        at += static_cast<ssize_t>(sizeof event + event.len);
+        const std::string path = (event.wd == data_ ? "data/" : "") + name;
+        if (name.empty() || platform::IsTemporaryFileName(name)) continue;
+        if ((event.mask & IN_DELETE) && !deleted.contains(path)) {
+          found.insert(path + " removed before its replacement was in place");
+        } else if (event.mask & (IN_MODIFY | IN_CLOSE_WRITE)) {
+          found.insert(path + " written in place");
+        }
+      }
+    }
+    Watch();
+    return found;
+  }
+
+ private:
+  // Again after every command: the scenario may have removed and made the
+  // data folder anew.
+  void Watch() {
+    if (watcher_ < 0) return;
+    constexpr std::uint32_t kWatched = IN_MODIFY | IN_CLOSE_WRITE | IN_DELETE;
+    inotify_add_watch(watcher_, folder_.c_str(), kWatched);
+    data_ = inotify_add_watch(watcher_, (folder_ + "/data").c_str(), kWatched);
+  }
+
+  std::string folder_;
+  int watcher_ = -1;
+  int data_ = -1;  // the watch of the data folder
+};
 
 struct Step {
   long operations = 0;       // file operations made so far
@@ -28,7 +91,7 @@ struct Run {
   FaultView start;
   std::vector<Step> steps;  // one per command
   std::vector<sim::OperationRecord> operations;
-  std::vector<long> messageStamps;  // each message told: the operations made before it
+  std::vector<long> messageStamps;       // each message told: the operations made before it
   std::vector<ScenarioOutcome> inPlace;  // watched in the fault-free run only
   std::string exception;
 };
@@ -41,24 +104,24 @@ bool TellsOfAFailure(const sim::DialogRecord& shown) {
          shown.searched.front().statusLines.size() > 1;
 }
 
-bool Is(const sim::OperationRecord& operation, std::string_view kind) {
-  return operation.kind == kind;
-}
-
 // Plays the commands (expect lines taken out) with operation `failAt` failing
 // (0: none, and the folder watched), taking the view after command `viewed`
 // and after the last.
 Run Record(const Scenario& scenario, long failAt, std::size_t viewed, std::ostream* trace) {
   Run run;
+  Player* player = nullptr;
   std::unique_ptr<InPlaceWrites> watch;
-  PlayOptions options;
-  options.ignoreExpectations = true;
-  options.before = [&](sim::SimPlatform& world) {
-    world.Faults().FailOperation(failAt);
-    run.start = TakeFaultView(world, nullptr);
-    if (failAt == 0) watch = std::make_unique<InPlaceWrites>(world.AppFolder());
+  auto makePlayer = [&] {
+    auto made = std::make_unique<Player>();
+    player = made.get();
+    made->World().Faults().FailOperation(failAt);
+    run.start = TakeFaultView(made->World(), nullptr);
+    if (failAt == 0) watch = std::make_unique<InPlaceWrites>(made->World().AppFolder());
+    return made;
   };
-  options.after = [&](const Command& command, sim::SimPlatform& world, const app::Form1* program) {
+  PlaySteps steps{false, trace, {}};
+  steps.after = [&](const Command& command) {
+    sim::SimPlatform& world = player->World();
     const std::size_t from = run.operations.size();
     run.operations = world.Faults().Operations();
     run.messageStamps.clear();
@@ -69,12 +132,12 @@ Run Record(const Scenario& scenario, long failAt, std::size_t viewed, std::ostre
     Step& step = run.steps.emplace_back(
         Step{static_cast<long>(run.operations.size()), run.messageStamps.size(), {}});
     if (viewed == kEvery || index == viewed || index + 1 == scenario.commands.size()) {
-      step.view = TakeFaultView(world, program);
+      step.view = TakeFaultView(world, player->Program());
     }
     if (!watch) return;
     std::set<std::string> deleted;
     for (std::size_t i = from; i < run.operations.size(); ++i) {
-      if (Is(run.operations[i], "delete")) deleted.insert(run.operations[i].path);
+      if (run.operations[i].kind == "delete") deleted.insert(run.operations[i].path);
     }
     // In a command without file operations of the program, what happened to
     // the folder was the scenario's own setup.
@@ -84,7 +147,7 @@ Run Record(const Scenario& scenario, long failAt, std::size_t viewed, std::ostre
       }
     }
   };
-  const ScenarioOutcome outcome = PlayScenario(scenario, options, trace);
+  const ScenarioOutcome outcome = PlayOn(scenario, makePlayer, steps);
   if (!outcome.passed) run.exception = outcome.message;
   return run;
 }
@@ -98,11 +161,12 @@ bool WrittenByTheProgram(const std::string& settings) {
 
 void CheckWhole(const FaultView& before, const FaultView& after, const FaultView& found,
                 std::vector<std::string>& problems) {
+  auto holds = [](const FaultView& view, const std::string& name, const std::string& bytes) {
+    const auto file = view.kaomojiFiles.find(name);
+    return file != view.kaomojiFiles.end() && file->second == bytes;
+  };
   for (const auto& [name, bytes] : found.kaomojiFiles) {
-    auto old = before.kaomojiFiles.find(name);
-    auto fresh = after.kaomojiFiles.find(name);
-    if ((old == before.kaomojiFiles.end() || old->second != bytes) &&
-        (fresh == after.kaomojiFiles.end() || fresh->second != bytes)) {
+    if (!holds(before, name, bytes) && !holds(after, name, bytes)) {
       problems.push_back("data/" + name + " holds neither its old bytes nor the new");
     }
   }
@@ -136,7 +200,7 @@ std::vector<std::string> CheckFault(const Sweep& sweep, long k, std::size_t comm
   if (!run.exception.empty()) problems.push_back(run.exception);
   const auto failed = static_cast<std::size_t>(k - 1);
   if (run.operations.size() <= failed || run.steps.size() <= command ||
-      !Is(run.operations[failed], clean.operations[failed].kind) ||
+      run.operations[failed].kind != clean.operations[failed].kind ||
       run.operations[failed].path != clean.operations[failed].path) {
     problems.push_back("the run went another way before the fault");
     return problems;
@@ -146,16 +210,16 @@ std::vector<std::string> CheckFault(const Sweep& sweep, long k, std::size_t comm
   const FaultView& after = clean.steps[command].view;
   // Lost at the failing command is lost for good: the way out looks once.
   const FaultView& end = run.steps.back().view;
-  for (const std::string& lost : Missing(Common(before.holdings, after.holdings), end.holdings)) {
+  for (const std::string& lost : Lost(before.holdings, after.holdings, end.holdings)) {
     problems.push_back("lost after the way out: " + lost);
   }
   CheckWhole(before, after, run.steps[command].view, problems);
 
   const sim::OperationRecord& operation = run.operations[failed];
-  const bool unreportedByDesign =
-      Is(operation, "rename") || Is(operation, "delete") ||
-      (Is(operation, "read") && failed + 1 < run.operations.size() &&
-       Is(run.operations[failed + 1], "write") && run.operations[failed + 1].path == operation.path);
+  const bool unreportedByDesign = operation.kind == "rename" || operation.kind == "delete" ||
+                                  (operation.kind == "read" && failed + 1 < run.operations.size() &&
+                                   run.operations[failed + 1].kind == "write" &&
+                                   run.operations[failed + 1].path == operation.path);
   const auto stamps = run.messageStamps.begin();
   const bool told =
       std::any_of(stamps + (command == 0 ? 0 : static_cast<long>(run.steps[command - 1].messages)),
@@ -168,12 +232,9 @@ std::vector<std::string> CheckFault(const Sweep& sweep, long k, std::size_t comm
 }  // namespace
 
 std::optional<std::string> FaultSweep::WhyNotPlayed(const Scenario& scenario) const {
-  for (const Command& command : scenario.commands) {
-    if (command.kind == CommandKind::Fail || command.kind == CommandKind::Heal) {
-      return "line " + std::to_string(command.line) + ": it makes faults of its own";
-    }
-  }
-  return std::nullopt;
+  const Command* own = FirstSimOnlyCommand(scenario);
+  if (!own) return std::nullopt;
+  return "line " + std::to_string(own->line) + ": it makes faults of its own";
 }
 
 std::optional<std::string> FaultSweep::ClosingNote() const {
@@ -228,8 +289,9 @@ ScenarioOutcome FaultSweep::Play(const Scenario& scenario, std::ostream* trace) 
   for (std::size_t at = 0; at < problems.size(); ++at) {
     if (problems[at].empty()) continue;
     return {false, lines[at],
-            "with operation " + std::to_string(at + 1) + " (" + clean.operations[at].kind + " " +
-                clean.operations[at].path + ") failing: " + problems[at].front() +
+            "with operation " + std::to_string(at + 1) + " (" +
+                std::string(clean.operations[at].kind) + " " + clean.operations[at].path +
+                ") failing: " + problems[at].front() +
                 (count > 1 ? " (" + std::to_string(count) + " problems in all)" : "")};
   }
   return {};

@@ -13,7 +13,7 @@
 // - nothing torn: after the failing command each kaomoji file holds its old
 //   bytes or the new ones and the settings file is one the program's own
 //   writer produced; in the fault-free run no file is ever written in place
-//   or removed on the way to its replacement (in_place_writes.h);
+//   or removed on the way to its replacement;
 // - the user is told: a failed write, new folder or read shows a message box
 //   in the same command. The program leaves failed renames and deletes (of a
 //   renamed or deleted category's file) unreported by design, and so a read

@@ -10,6 +10,7 @@
 #include "store/settings_file.h"
 #include "store/window_state.h"
 #include "tests/scenario/folder_paths.h"
+#include "tests/scenario/scenario_text.h"
 
 namespace pelorin::scenario {
 
@@ -48,35 +49,31 @@ FaultView TakeFaultView(sim::SimPlatform& world, const app::Form1* program) {
     Holdings& file = holders[program->CurrentFile()];
     for (const auto& [text, count] : shown) file[text] = std::max(file[text], count);
   }
-  for (const std::string& name : categories) view.holdings["category " + sim::Quote(name)] = 1;
+  for (const std::string& name : categories) view.holdings["category " + Quoted(name)] = 1;
   view.categories = std::set<std::string>(categories.begin(), categories.end()).size();
   for (const auto& [name, texts] : holders) {
     for (const auto& [text, count] : texts) {
-      view.holdings["kaomoji " + sim::Quote(text)] += count;
-      view.holdings["kaomoji " + sim::Quote(text) + " in data/" + name] = count;
+      view.holdings["kaomoji " + Quoted(text)] += count;
+      view.holdings["kaomoji " + Quoted(text) + " in data/" + name] = count;
     }
   }
   return view;
 }
 
-Holdings Common(const Holdings& a, const Holdings& b) {
-  Holdings common;
-  for (const auto& [thing, count] : a) {
-    if (auto other = b.find(thing); other != b.end()) common[thing] = std::min(count, other->second);
-  }
-  return common;
-}
-
-std::vector<std::string> Missing(const Holdings& required, const Holdings& found) {
-  std::vector<std::string> missing;
-  for (const auto& [thing, count] : required) {
-    auto there = found.find(thing);
-    const int have = there == found.end() ? 0 : there->second;
-    if (have < count) {
-      missing.push_back(thing + " (" + std::to_string(have) + " of " + std::to_string(count) + ")");
+std::vector<std::string> Lost(const Holdings& before, const Holdings& after, const Holdings& end) {
+  std::vector<std::string> lost;
+  auto count = [](const Holdings& holdings, const std::string& thing) {
+    const auto found = holdings.find(thing);
+    return found == holdings.end() ? 0 : found->second;
+  };
+  for (const auto& [thing, held] : before) {
+    const int kept = std::min(held, count(after, thing));
+    const int have = count(end, thing);
+    if (have < kept) {
+      lost.push_back(thing + " (" + std::to_string(have) + " of " + std::to_string(kept) + ")");
     }
   }
-  return missing;
+  return lost;
 }
 
 }  // namespace pelorin::scenario

@@ -22,7 +22,7 @@ namespace pelorin::scenario {
 using Holdings = std::map<std::string, int>;
 
 struct FaultView {
-  std::string settingsBytes;                         // empty when missing
+  std::string settingsBytes;                        // empty when missing
   std::map<std::string, std::string> kaomojiFiles;  // data/*.txt bytes by name
   Holdings holdings;
   std::size_t categories = 0;  // on the screen or in the settings file
@@ -30,10 +30,8 @@ struct FaultView {
 
 FaultView TakeFaultView(sim::SimPlatform& world, const app::Form1* program);
 
-// Each thing as often as the poorer of the two holds it.
-Holdings Common(const Holdings& a, const Holdings& b);
-
-// One line for each thing `required` holds more often than `found`.
-std::vector<std::string> Missing(const Holdings& required, const Holdings& found);
+// One line for each thing `end` holds less often than both `before` and
+// `after` hold it.
+std::vector<std::string> Lost(const Holdings& before, const Holdings& after, const Holdings& end);
 
 }  // namespace pelorin::scenario

@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/scenario/fault_sweep.h"
-#include "tests/scenario/folder_paths.h"
 #include "tests/scenario/scenario_runner.h"
 
 int main(int argc, char** argv) {
@@ -19,7 +17,7 @@ int main(int argc, char** argv) {
   bool faults = false;
   std::vector<std::string> paths;
   for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
+    const std::string arg = argv[i];
     if (arg == "--verbose") {
       options.verbose = true;
     } else if (arg == "--must-fail") {
@@ -34,13 +32,9 @@ int main(int argc, char** argv) {
     std::cerr << "usage: pelorin-scenario [--verbose] [--must-fail | --faults] FILE_OR_DIR...\n";
     return 2;
   }
-  if (!faults) return pelorin::scenario::RunScenarioFiles(paths, options, std::cout);
   // The sweep makes tens of thousands of atomic writes, each flushed to the
   // disk: its folders go to memory when they can.
   std::error_code error;
-  if (std::filesystem::is_directory("/dev/shm", error)) setenv("TMPDIR", "/dev/shm", 0);
-  pelorin::scenario::FaultSweep sweep;
-  std::vector<std::filesystem::path> files;
-  for (const std::string& path : paths) files.push_back(pelorin::scenario::PathFromUtf8(path));
-  return pelorin::scenario::PlayScenarioFiles(files, sweep, options, std::cout);
+  if (faults && std::filesystem::is_directory("/dev/shm", error)) setenv("TMPDIR", "/dev/shm", 0);
+  return pelorin::scenario::RunScenarioFiles(paths, options, std::cout, faults);
 }

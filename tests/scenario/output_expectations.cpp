@@ -21,15 +21,10 @@ StepResult CheckNoPaste(const PasteLog& log) {
 }
 
 StepResult CheckClipboard(const Command& command, const std::optional<std::string>& actual) {
-  const std::string found = actual ? Quoted(*actual) : std::string("no text");
-  if (command.args[0].Is("empty")) {
-    if (actual) return Expected("no text on the clipboard", found);
-    return Pass();
-  }
-  if (actual != command.args[0].text) {
-    return Expected("clipboard " + Quoted(command.args[0].text), found);
-  }
-  return Pass();
+  const bool empty = command.args[0].Is("empty");
+  if (empty ? !actual : actual == command.args[0].text) return Pass();
+  return Expected(empty ? "no text on the clipboard" : "clipboard " + Quoted(command.args[0].text),
+                  actual ? Quoted(*actual) : "no text");
 }
 
 StepResult CheckBeep(const Command& command, long beeps, long& checked) {

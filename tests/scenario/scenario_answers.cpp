@@ -55,19 +55,15 @@ std::string Describe(const Answer& answer) {
 }
 
 bool Fits(const Answer& answer, DialogKind dialog) {
-  switch (dialog) {
-    case DialogKind::MsgBox:
-      return answer.kind == AnswerKind::MsgBoxOk || answer.kind == AnswerKind::MsgBoxCancel;
-    case DialogKind::InputBox:
-      return answer.kind >= AnswerKind::InputText && answer.kind <= AnswerKind::InputCancel;
-    case DialogKind::Search:
-      return answer.kind == AnswerKind::SearchChoose || answer.kind == AnswerKind::SearchCancel;
-    case DialogKind::CallUpKey:
-      return answer.kind >= AnswerKind::CallUpKeyOk && answer.kind <= AnswerKind::CallUpKeyCancel;
-    case DialogKind::Popup:
-      break;
-  }
-  return answer.kind == AnswerKind::PopupItem || answer.kind == AnswerKind::PopupDismiss;
+  // The kinds each dialog takes, from first to last, by DialogKind.
+  static constexpr AnswerKind kTaken[][2] = {
+      {AnswerKind::MsgBoxOk, AnswerKind::MsgBoxCancel},
+      {AnswerKind::InputText, AnswerKind::InputCancel},
+      {AnswerKind::PopupItem, AnswerKind::PopupDismiss},
+      {AnswerKind::SearchChoose, AnswerKind::SearchCancel},
+      {AnswerKind::CallUpKeyOk, AnswerKind::CallUpKeyCancel}};
+  const AnswerKind* taken = kTaken[static_cast<int>(dialog)];
+  return answer.kind >= taken[0] && answer.kind <= taken[1];
 }
 
 }  // namespace pelorin::scenario

@@ -1,8 +1,6 @@
 #include "tests/scenario/scenario_files.h"
 
 #include <algorithm>
-#include <fstream>
-#include <set>
 
 #include "tests/scenario/folder_paths.h"
 
@@ -19,30 +17,17 @@ struct Tally {
   bool unparsed = false;
 };
 
-// The lines of the file whose text ends in "# fails".
-std::set<int> LinesMarkedToFail(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::set<int> marked;
-  int number = 0;
-  for (std::string line; std::getline(in, line);) {
-    ++number;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.ends_with("# fails")) marked.insert(number);
-  }
-  return marked;
-}
-
-// A must-fail scenario's outcome: passed when it failed at its marked line.
-ScenarioOutcome MustHaveFailed(const Scenario& scenario, const ScenarioOutcome& outcome,
-                               const std::set<int>& marked) {
-  const int last = scenario.commands.empty() ? scenario.line : scenario.commands.back().line;
-  const auto mark = marked.lower_bound(scenario.line);
-  if (mark == marked.end() || *mark > last) return {false, scenario.line, "no line marked # fails"};
-  if (!outcome.passed && outcome.line == *mark) return {true, 0, ""};
-  const std::string found = outcome.passed ? "it passed"
-                                           : "it failed at line " + std::to_string(outcome.line) +
-                                                 ": " + outcome.message;
-  return {false, *mark, "expected a failure here, " + found};
+// A must-fail scenario's outcome: passed when it failed at its line marked
+// "# fails" (a comment the command's source keeps).
+ScenarioOutcome MustHaveFailed(const Scenario& scenario, const ScenarioOutcome& outcome) {
+  const auto mark = std::find_if(scenario.commands.begin(), scenario.commands.end(),
+                                 [](const Command& c) { return c.source.ends_with("# fails"); });
+  if (mark == scenario.commands.end()) return {false, scenario.line, "no line marked # fails"};
+  if (!outcome.passed && outcome.line == mark->line) return {};
+  const std::string found =
+      outcome.passed ? "it passed"
+                     : "it failed at line " + std::to_string(outcome.line) + ": " + outcome.message;
+  return {false, mark->line, "expected a failure here, " + found};
 }
 
 void PlayFile(const fs::path& file, ScenarioPlayback& playback, const RunOptions& options,
@@ -56,7 +41,6 @@ void PlayFile(const fs::path& file, ScenarioPlayback& playback, const RunOptions
     tally.unparsed = true;
     return;
   }
-  const std::set<int> marked = options.mustFail ? LinesMarkedToFail(file) : std::set<int>{};
   for (const Scenario& scenario : parsed.scenarios) {
     const std::string name = shown + ":" + scenario.name;
     if (const std::optional<std::string> why = playback.WhyNotPlayed(scenario)) {
@@ -67,15 +51,11 @@ void PlayFile(const fs::path& file, ScenarioPlayback& playback, const RunOptions
     }
     if (options.verbose) out << "RUN " << name << '\n' << std::flush;
     ScenarioOutcome outcome = playback.Play(scenario, options.verbose ? &out : nullptr);
-    if (options.mustFail) outcome = MustHaveFailed(scenario, outcome, marked);
-    if (outcome.passed) {
-      out << "PASS " << name << '\n';
-      ++tally.passed;
-    } else {
-      out << "FAIL " << name << ": line " << outcome.line << ": " << outcome.message << '\n';
-      ++tally.failed;
-    }
-    out.flush();
+    if (options.mustFail) outcome = MustHaveFailed(scenario, outcome);
+    out << (outcome.passed ? "PASS " : "FAIL ") << name;
+    if (!outcome.passed) out << ": line " << outcome.line << ": " << outcome.message;
+    out << '\n' << std::flush;
+    ++(outcome.passed ? tally.passed : tally.failed);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "tests/scenario/scenario_grammar.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -18,7 +19,7 @@ struct Entry {
   // hex (the rest of the line); anything else is a literal keyword. A slot
   // ending in "..." repeats zero or more times, in "+" one or more times. A
   // final "[kw ...]" is optional and starts with the keyword kw.
-  const char* signature;
+  std::string_view signature;
 };
 
 constexpr Entry kCommands[] = {
@@ -93,61 +94,18 @@ constexpr Entry kCommands[] = {
 constexpr std::string_view kReserved[] = {"ok",  "cancel", "dismiss", "empty", "absent",
                                           "yes", "no",     "at",      "in",    "*"};
 
-enum class Repeat { One, ZeroOrMore, OneOrMore };
-
-struct Slot {
-  std::vector<std::string_view> alternatives;
-  Repeat repeat = Repeat::One;
-};
-
-struct Signature {
-  std::vector<Slot> slots;
-  std::vector<Slot> optionalTail;  // its first slot is the keyword that starts it
-};
-
 std::vector<std::string_view> Split(std::string_view text, char separator) {
   std::vector<std::string_view> parts;
   while (!text.empty()) {
-    std::size_t at = text.find(separator);
+    const std::size_t at = std::min(text.find(separator), text.size());
     parts.push_back(text.substr(0, at));
-    if (at == std::string_view::npos) break;
-    text.remove_prefix(at + 1);
+    text.remove_prefix(std::min(at + 1, text.size()));
   }
   return parts;
 }
 
-Slot ParseSlot(std::string_view token) {
-  Slot slot;
-  if (token.ends_with("...")) {
-    slot.repeat = Repeat::ZeroOrMore;
-    token.remove_suffix(3);
-  } else if (token.ends_with("+")) {
-    slot.repeat = Repeat::OneOrMore;
-    token.remove_suffix(1);
-  }
-  slot.alternatives = Split(token, '|');
-  return slot;
-}
-
-Signature ParseSignature(std::string_view text) {
-  Signature signature;
-  bool inTail = false;
-  for (std::string_view token : Split(text, ' ')) {
-    if (token.starts_with("[")) {
-      inTail = true;
-      token.remove_prefix(1);
-    }
-    if (token.ends_with("]")) token.remove_suffix(1);
-    (inTail ? signature.optionalTail : signature.slots).push_back(ParseSlot(token));
-  }
-  return signature;
-}
-
 bool IsReserved(std::string_view text) {
-  for (std::string_view keyword : kReserved) {
-    if (text == keyword) return true;
-  }
-  return false;
+  return std::find(std::begin(kReserved), std::end(kReserved), text) != std::end(kReserved);
 }
 
 bool ParseNumber(std::string_view text, bool wholeOnly, double& value) {
@@ -185,26 +143,25 @@ std::optional<Arg> MatchAlternative(std::string_view alternative, const Word& wo
   return arg;
 }
 
-std::string Describe(std::string_view alternative) {
-  if (alternative == "text") return "a text";
-  if (alternative == "int") return "a whole number";
-  if (alternative == "num") return "a number";
-  if (alternative == "list") return "List1, List2 or List3";
-  return std::string(alternative);
-}
-
-std::string DescribeSlot(const Slot& slot) {
+std::string DescribeSlot(std::string_view slot) {
+  const std::vector<std::string_view> alternatives = Split(slot, '|');
   std::string text;
-  for (std::size_t i = 0; i < slot.alternatives.size(); ++i) {
-    if (i > 0) text += i + 1 == slot.alternatives.size() ? " or " : ", ";
-    text += Describe(slot.alternatives[i]);
+  for (std::size_t i = 0; i < alternatives.size(); ++i) {
+    if (i > 0) text += i + 1 == alternatives.size() ? " or " : ", ";
+    const std::string_view a = alternatives[i];
+    text += a == "text"   ? "a text"
+            : a == "int"  ? "a whole number"
+            : a == "num"  ? "a number"
+            : a == "list" ? "List1, List2 or List3"
+                          : std::string(a);
   }
   return text;
 }
 
-// Matches one word against a slot; returns the error, empty on success.
-std::string MatchWord(const Slot& slot, const Word& word, std::vector<Arg>& args) {
-  for (std::string_view alternative : slot.alternatives) {
+// Matches one word against a slot's alternatives; returns the error, empty
+// on success.
+std::string MatchWord(std::string_view slot, const Word& word, std::vector<Arg>& args) {
+  for (std::string_view alternative : Split(slot, '|')) {
     if (std::optional<Arg> arg = MatchAlternative(alternative, word)) {
       args.push_back(std::move(*arg));
       return {};
@@ -216,56 +173,43 @@ std::string MatchWord(const Slot& slot, const Word& word, std::vector<Arg>& args
   return why;
 }
 
-// Decodes the hex words from `first` on into one Bytes argument.
-std::string MatchHex(const std::vector<Word>& words, std::size_t first, std::vector<Arg>& args) {
-  Arg arg;
+// Decodes the hex words from `pos` on into one Bytes argument.
+std::string MatchHex(const std::vector<Word>& words, std::size_t pos, std::vector<Arg>& args) {
+  Arg& arg = args.emplace_back();
   arg.kind = ArgKind::Bytes;
-  for (std::size_t i = first; i < words.size(); ++i) {
-    std::string_view digits = words[i].text;
+  for (; pos < words.size(); ++pos) {
+    std::string_view digits = words[pos].text;
     if (digits.size() % 2 != 0)
-      return "hex bytes come in pairs of digits, found '" + words[i].text + "'";
+      return "hex bytes come in pairs of digits, found '" + words[pos].text + "'";
     for (std::size_t k = 0; k < digits.size(); k += 2) {
       unsigned value = 0;
       auto [end, error] = std::from_chars(digits.data() + k, digits.data() + k + 2, value, 16);
       if (error != std::errc() || end != digits.data() + k + 2) {
-        return "'" + words[i].text + "' is not hex bytes";
+        return "'" + words[pos].text + "' is not hex bytes";
       }
       arg.text += static_cast<char>(value);
     }
   }
-  args.push_back(std::move(arg));
   return {};
 }
 
-std::string MatchSlots(const std::vector<Slot>& slots, const std::vector<Word>& words,
-                       std::size_t& pos, std::vector<Arg>& args) {
-  for (const Slot& slot : slots) {
-    if (slot.alternatives.front() == "hex") {
-      std::string why = MatchHex(words, pos, args);
-      pos = words.size();
-      return why;
-    }
-    std::size_t matched = 0;
-    while (pos < words.size() && (slot.repeat != Repeat::One || matched == 0)) {
-      std::string why = MatchWord(slot, words[pos], args);
-      if (!why.empty()) return why;
-      ++pos;
-      ++matched;
-    }
-    if (matched == 0 && slot.repeat != Repeat::ZeroOrMore) {
-      return "missing an argument: expected " + DescribeSlot(slot);
-    }
-  }
-  return {};
-}
-
-std::string MatchArguments(const Signature& signature, const std::vector<Word>& words,
+std::string MatchArguments(std::string_view signature, const std::vector<Word>& words,
                            std::size_t pos, std::vector<Arg>& args) {
-  std::string why = MatchSlots(signature.slots, words, pos, args);
-  if (!why.empty()) return why;
-  if (pos < words.size() && !signature.optionalTail.empty()) {
-    why = MatchSlots(signature.optionalTail, words, pos, args);
-    if (!why.empty()) return why;
+  for (std::string_view slot : Split(signature, ' ')) {
+    if (slot.starts_with('[')) {
+      if (pos == words.size()) return {};  // the optional tail left out
+      slot.remove_prefix(1);
+    }
+    if (slot.ends_with(']')) slot.remove_suffix(1);
+    if (slot == "hex") return MatchHex(words, pos, args);
+    const bool optional = slot.ends_with("...");
+    const bool repeats = optional || slot.ends_with('+');
+    slot = slot.substr(0, slot.find_first_of(".+"));
+    std::size_t matched = 0;
+    for (; pos < words.size() && (repeats || matched == 0); ++pos, ++matched) {
+      if (std::string why = MatchWord(slot, words[pos], args); !why.empty()) return why;
+    }
+    if (matched == 0 && !optional) return "missing an argument: expected " + DescribeSlot(slot);
   }
   if (pos < words.size()) return "unexpected '" + words[pos].text + "' after the arguments";
   return {};
@@ -281,33 +225,26 @@ std::size_t NameLength(const Entry& entry, const std::vector<Word>& words) {
   return parts.size();
 }
 
-std::string CheckListExpectation(const std::vector<Arg>& args) {
-  bool empty = false;
-  for (const Arg& arg : args) empty = empty || arg.Is("empty");
-  if (empty && args.size() != 2) return "'empty' stands alone: quote it for the text";
-  return {};
-}
-
-// answer search: shift only with a result; expect search: 'empty' alone,
-// else the results as pairs of words.
-std::string CheckSearchArguments(CommandKind kind, const std::vector<Arg>& args) {
+// What the signatures cannot say: 'empty' stands alone in the expected
+// entries or results, search results are pairs of words, and shift goes with
+// a chosen result.
+std::string CheckCombination(CommandKind kind, const std::vector<Arg>& args) {
   if (kind == K::AnswerSearch) {
     if (args[1].Is("cancel") && args.size() > 2) return "'shift' goes with a result, not cancel";
     if (!args[1].Is("cancel") && args[1].number < 0) return "a result is 0 or more";
     return {};
   }
-  bool empty = false;
-  for (std::size_t i = 1; i < args.size(); ++i) empty = empty || args[i].Is("empty");
+  if (kind != K::ExpectList && kind != K::ExpectSearch) return {};
+  const bool empty =
+      std::any_of(args.begin() + 1, args.end(), [](const Arg& arg) { return arg.Is("empty"); });
   if (empty && args.size() != 2) return "'empty' stands alone: quote it for the text";
-  if (!empty && (args.size() - 1) % 2 != 0) {
+  if (kind == K::ExpectSearch && !empty && (args.size() - 1) % 2 != 0) {
     return "each result is two words, the kaomoji and its category";
   }
   return {};
 }
 
 }  // namespace
-
-bool IsReservedKeyword(const Word& word) { return !word.quoted && IsReserved(word.text); }
 
 std::string MatchCommand(const std::vector<Word>& words, Command& command) {
   for (const Entry& entry : kCommands) {
@@ -320,12 +257,8 @@ std::string MatchCommand(const std::vector<Word>& words, Command& command) {
     command.kind = entry.kind;
     command.name = entry.name;
     command.args.clear();
-    std::string why =
-        MatchArguments(ParseSignature(entry.signature), words, nameLength, command.args);
-    if (why.empty() && entry.kind == K::ExpectList) why = CheckListExpectation(command.args);
-    if (why.empty() && (entry.kind == K::AnswerSearch || entry.kind == K::ExpectSearch)) {
-      why = CheckSearchArguments(entry.kind, command.args);
-    }
+    std::string why = MatchArguments(entry.signature, words, nameLength, command.args);
+    if (why.empty()) why = CheckCombination(entry.kind, command.args);
     return why.empty() ? why : command.name + ": " + why;
   }
   return "unknown command '" + words.front().text + "'";

@@ -1,6 +1,6 @@
 #pragma once
-// The commands of the scenario format and their signatures (see
-// scenario_parser.h for the table of arguments). Standard library only.
+// The commands of the scenario format and their signatures (the kinds of
+// argument are in scenario_parser.h). Standard library only.
 
 #include <string>
 #include <vector>
@@ -9,9 +9,6 @@
 #include "tests/scenario/scenario_parser.h"
 
 namespace pelorin::scenario {
-
-// The bare words that are keywords: ok cancel dismiss empty absent yes no at in *.
-bool IsReservedKeyword(const Word& word);
 
 // Recognises the command that the words spell and checks its arguments.
 // Fills kind, name and args of the command; returns why it is not a command

@@ -1,30 +1,12 @@
 #include "tests/scenario/scenario_lexer.h"
 
+#include <charconv>
 #include <cstdint>
-#include <optional>
 
 #include "store/unicode_text.h"
 
 namespace pelorin::scenario {
 namespace {
-
-std::optional<char32_t> ParseHex(std::string_view digits) {
-  char32_t value = 0;
-  for (char c : digits) {
-    int digit;
-    if (c >= '0' && c <= '9') {
-      digit = c - '0';
-    } else if (c >= 'a' && c <= 'f') {
-      digit = c - 'a' + 10;
-    } else if (c >= 'A' && c <= 'F') {
-      digit = c - 'A' + 10;
-    } else {
-      return std::nullopt;
-    }
-    value = value * 16 + static_cast<char32_t>(digit);
-  }
-  return value;
-}
 
 // Resolves the escape that starts at line[pos] (the backslash). On success
 // appends its text and returns the offset just past it; on failure returns 0
@@ -35,42 +17,31 @@ std::size_t ResolveEscape(std::string_view line, std::size_t pos, std::string& o
     error = "unterminated string";
     return 0;
   }
-  char kind = line[pos + 1];
-  switch (kind) {
-    case '\\':
-      out += '\\';
-      return pos + 2;
-    case '"':
-      out += '"';
-      return pos + 2;
-    case 'r':
-      out += '\r';
-      return pos + 2;
-    case 'n':
-      out += '\n';
-      return pos + 2;
-    case 't':
-      out += '\t';
-      return pos + 2;
-    case 'u':
-    case 'U':
-      break;
-    default:
-      error = std::string("unknown escape \\") + kind;
-      return 0;
+  const char kind = line[pos + 1];
+  constexpr std::string_view kSimple = "\\\\\"\"r\rn\nt\t";  // pairs: escape, character
+  for (std::size_t i = 0; i < kSimple.size(); i += 2) {
+    if (kSimple[i] != kind) continue;
+    out += kSimple[i + 1];
+    return pos + 2;
   }
-  std::size_t length = kind == 'u' ? 4 : 8;
-  std::string_view digits = line.substr(pos + 2, length);
-  std::optional<char32_t> value = digits.size() == length ? ParseHex(digits) : std::nullopt;
-  if (!value) {
+  if (kind != 'u' && kind != 'U') {
+    error = std::string("unknown escape \\") + kind;
+    return 0;
+  }
+  const std::size_t length = kind == 'u' ? 4 : 8;
+  const std::string_view digits = line.substr(pos + 2, length);
+  std::uint32_t value = 0;
+  const auto [end, failed] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+  if (digits.size() != length || failed != std::errc() || end != digits.data() + length) {
     error = std::string("\\") + kind + " needs " + std::to_string(length) + " hex digits";
     return 0;
   }
-  if ((*value >= 0xD800 && *value <= 0xDFFF) || *value > 0x10FFFF) {
+  if ((value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF) {
     error = std::string("\\") + kind + std::string(digits) + " is not a Unicode character";
     return 0;
   }
-  store::AppendUtf8(out, *value);
+  store::AppendUtf8(out, value);
   return pos + 2 + length;
 }
 
@@ -101,7 +72,6 @@ std::size_t ReadQuoted(std::string_view line, std::size_t pos, std::string& out,
 }
 
 }  // namespace
-
 
 LexResult SplitWords(std::string_view line) {
   LexResult result;

@@ -2,49 +2,12 @@
 // Scenario files (*.scn) -> scenarios -> typed commands. Standard library
 // only: the Windows runner builds this with MinGW and reuses it.
 //
-// Every command is checked against its signature when the file is parsed, so
-// a player can rely on the arguments below without checking them again:
-//
-//   file PATH TEXT               Text Text
-//   bytes PATH HEX               Text Bytes (possibly empty)
-//   mkdir / rmdir PATH           Text
-//   clipboard TEXT               Text
-//   windows TITLE...             Text...
-//   fail OP PATH                 Keyword(write|rename|delete|read) Text|Any
-//   click / dblclick LIST N      List Number(integer)
-//   key LIST CODE MASK           List Number Number
-//   rclick / focus LIST          List
-//   menu / open ITEM             Text
-//   activate TITLE               Text
-//   resize W H / move L T        Number Number
-//   answer input                 Keyword(ok|cancel) or Text
-//   answer msgbox                Keyword(ok|cancel)
-//   answer popup                 Keyword(dismiss) or Text (the item's name)
-//   expect LIST ...              List, then Keyword(empty) alone or Text...
-//   expect selected LIST N       List Number
-//   expect msgbox                Text|Any Text|Any Number|Any
-//   expect inputbox              Text|Any x3 [Keyword(at) Number|Any Number|Any]
-//   expect popup                 (Text|Any)...
-//   expect visible / checked     Text Keyword(yes|no)
-//   expect topmost / beep        Keyword(yes|no)
-//   expect geometry L T W H      Number x4
-//   expect state                 Keyword(normal|minimized|maximized)
-//   expect listheight/listwidth/listleft LIST X   List Number
-//   expect tooltip / active / opened / nofile     Text
-//   expect file PATH TEXT / pasted TITLE TEXT     Text Text
-//   expect bytes PATH HEX        Text Bytes
-//   expect ini SECTION KEY VALUE Text Text Text|Keyword(absent) [Keyword(in) Text]
-//   expect clipboard             Keyword(empty) or Text
-//   expect value CurrentFile     Text
-//   expect value LastShift       Number(integer)
-//   hold KEYS                    Text
-//   answer search TEXT           Text, then Keyword(cancel) or Number(integer)
-//                                [Keyword(shift)] (shift only after a number)
-//   answer hotkey                Keyword(cancel|none) or Text
-//   expect search TEXT ...       Text, then Keyword(empty) alone or Text Text...
-//   expect caption ITEM TEXT     Text Text
-//   expect focus LIST            List
-//   the rest                     no arguments
+// Every command is checked against its signature (the table in
+// scenario_grammar.cpp) when the file is parsed, so a player can rely on its
+// arguments without checking them again: a "text" slot gives a Text argument,
+// "int" and "num" a Number (int: a whole one), "list" a List, "*" Any, "hex"
+// one Bytes argument for the rest of the line, a literal word a Keyword; an
+// optional "[...]" tail is there in full or not at all.
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,7 @@
 #pragma once
 // pelorin-scenario's run over files and folders (scenario_files.h): every
-// scenario played on the simulation, which plays every command.
+// scenario played on the simulation, each in a fresh world (player.h); or,
+// with `faults`, swept with its file operations failing (fault_sweep.h).
 
 #include <ostream>
 #include <string>
@@ -10,14 +11,9 @@
 
 namespace pelorin::scenario {
 
-// The scenario files named, as FindScenarioFiles finds them, by their UTF-8
-// names.
-std::vector<std::string> CollectScenarioFiles(const std::vector<std::string>& paths,
-                                              std::vector<std::string>& missing);
-
 // Plays everything and returns the exit status: 0 when none failed, 2 when
-// a file did not parse (or does not exist), 1 otherwise.
+// a file did not parse (or does not exist), 1 otherwise. Paths are UTF-8.
 int RunScenarioFiles(const std::vector<std::string>& paths, const RunOptions& options,
-                     std::ostream& out);
+                     std::ostream& out, bool faults = false);
 
 }  // namespace pelorin::scenario

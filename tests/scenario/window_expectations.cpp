@@ -4,16 +4,13 @@ namespace pelorin::scenario {
 
 namespace {
 
-const char* NameOf(platform::WindowState state) {
-  switch (state) {
-    case platform::WindowState::Minimized:
-      return "minimized";
-    case platform::WindowState::Maximized:
-      return "maximized";
-    case platform::WindowState::Normal:
-      break;
-  }
-  return "normal";
+// A text the window shows against the expected one; nullopt when it cannot
+// be read (why).
+StepResult CheckShownText(const std::string& what, const std::string& expected,
+                          const std::optional<std::string>& actual, const std::string& why) {
+  if (!actual) return Expected(what, why);
+  if (*actual != expected) return Expected(what, Quoted(*actual));
+  return Pass();
 }
 
 }  // namespace
@@ -38,24 +35,20 @@ StepResult CheckRunning(bool started, bool running, bool shown) {
 }
 
 StepResult CheckList(const Command& command, const std::vector<std::string>& actual) {
-  const ListName list = command.args[0].list;
   std::vector<std::string> expected;
-  if (!command.args[1].Is("empty")) {
-    for (std::size_t i = 1; i < command.args.size(); ++i) expected.push_back(command.args[i].text);
+  for (std::size_t i = 1; i < command.args.size() && !command.args[i].Is("empty"); ++i) {
+    expected.push_back(command.args[i].text);
   }
-  if (actual != expected) {
-    return Expected(NameOf(list) + " " + DescribeEntries(expected), DescribeEntries(actual));
-  }
-  return Pass();
+  if (actual == expected) return Pass();
+  return Expected(NameOf(command.args[0].list) + " " + DescribeEntries(expected),
+                  DescribeEntries(actual));
 }
 
 StepResult CheckSelected(const Command& command, int actual) {
   const int expected = command.args[1].Integer();
-  if (actual != expected) {
-    return Expected(NameOf(command.args[0].list) + " selection " + std::to_string(expected),
-                    std::to_string(actual));
-  }
-  return Pass();
+  if (actual == expected) return Pass();
+  return Expected(NameOf(command.args[0].list) + " selection " + std::to_string(expected),
+                  std::to_string(actual));
 }
 
 StepResult CheckMenuMark(const Command& command, const std::optional<bool>& actual,
@@ -75,25 +68,23 @@ StepResult CheckTopmost(const Command& command, bool actual) {
 }
 
 StepResult CheckState(const Command& command, platform::WindowState actual) {
-  const char* shown = NameOf(actual);
+  static const char* const kNames[] = {"normal", "minimized", "maximized"};  // by value
+  const char* shown = kNames[static_cast<int>(actual)];
   if (command.args[0].text != shown) return Expected("state " + command.args[0].text, shown);
   return Pass();
 }
 
 StepResult CheckTooltip(const Command& command, const std::optional<std::string>& actual,
                         const std::string& why) {
-  const std::string what = "tooltip " + Quoted(command.args[0].text);
-  if (!actual) return Expected(what, why);
-  if (*actual != command.args[0].text) return Expected(what, Quoted(*actual));
-  return Pass();
+  const std::string& expected = command.args[0].text;
+  return CheckShownText("tooltip " + Quoted(expected), expected, actual, why);
 }
 
 StepResult CheckCaption(const Command& command, const std::optional<std::string>& actual,
                         const std::string& why) {
-  const std::string what = "caption of " + command.args[0].text + " " + Quoted(command.args[1].text);
-  if (!actual) return Expected(what, why);
-  if (*actual != command.args[1].text) return Expected(what, Quoted(*actual));
-  return Pass();
+  const std::string& expected = command.args[1].text;
+  return CheckShownText("caption of " + command.args[0].text + " " + Quoted(expected), expected,
+                        actual, why);
 }
 
 StepResult CheckFocus(const Command& command, const std::optional<ListName>& actual,
@@ -105,10 +96,8 @@ StepResult CheckFocus(const Command& command, const std::optional<ListName>& act
 }
 
 StepResult CheckActive(const Command& command, const std::string& title) {
-  if (title != command.args[0].text) {
-    return Expected("active window " + Quoted(command.args[0].text), Quoted(title));
-  }
-  return Pass();
+  return CheckShownText("active window " + Quoted(command.args[0].text), command.args[0].text,
+                        title, "");
 }
 
 }  // namespace pelorin::scenario
