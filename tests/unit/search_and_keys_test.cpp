@@ -62,19 +62,9 @@ TEST(SearchFolding, AVoicedOrSemiVoicedMarkJoinsTheKanaBeforeIt) {
 TEST(SearchFolding, NothingElseChanges) {
   // Hiragana, full-width katakana, Greek capitals, the half-width punctuation
   // below U+FF65, and bytes that are no UTF-8 stay as they are.
-  const std::string unchanged[] = {"か",
-                                   "ガ",
-                                   "カ\u3099",
-                                   "ΩΣ",
-                                   "｡｢｣､",
-                                   "(´ω)",
-                                   "\xEF\xBC",
-                                   "a\xFF"
-                                   "b"};
-  for (const std::string& text : unchanged) {
-    std::string expected = text;
-    for (char& c : expected) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-    EXPECT_EQ(FoldForSearch(text), expected) << text;
+  for (const std::string text :
+       {"か", "ガ", "カ\u3099", "ΩΣ", "｡｢｣､", "(´ω)", "\xEF\xBC", "a\xFFz"}) {
+    EXPECT_EQ(FoldForSearch(text), text) << text;
   }
   EXPECT_EQ(FoldForSearch("ﾞｶ"), "\u3099カ");
   EXPECT_EQ(FoldForSearch("ｶﾞﾞ"), "ガ\u3099");
