@@ -23,9 +23,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <random>
 #include <string>
@@ -130,10 +128,10 @@ struct Counts {
   long writerFailures = 0;
   long startsRetried = 0;    // writers that ended before "ready", started again
   long killedElsewhere = 0;  // launchers SIGKILLed by someone else, files checked
-  std::array<long, 2> kaomojiVersion{};
-  std::array<long, 2> settingsVersion{};
-  long kaomojiTemporaryFiles = 0;   // a kill during the kaomoji file's write
-  long settingsTemporaryFiles = 0;  // a kill during the settings file's write
+  // For the kaomoji file and the settings file: the kills after which it
+  // held version 0 and 1, and those during its write (a temporary file left).
+  std::array<std::array<long, 2>, 2> versionsSeen{};
+  std::array<long, 2> temporaryFiles{};
 };
 
 // Checks both files after a kill, counts their versions, and removes (and
@@ -148,11 +146,11 @@ void Inspect(const std::array<Version, 2>& versions, const fs::path& app, Counts
   for (int i = 0; i < 2; ++i) {
     if (kaomoji == versions[i].kaomojiBytes &&
         pelorin::store::ParseKaomojiFile(kaomoji).entries == versions[i].kaomoji) {
-      ++counts.kaomojiVersion[k = i];
+      ++counts.versionsSeen[0][k = i];
     }
     if (settings == versions[i].settingsBytes &&
         SettingsFile(files, settingsPath).Read("LIST", "LIST").value == versions[i].list) {
-      ++counts.settingsVersion[s = i];
+      ++counts.versionsSeen[1][s = i];
     }
   }
   if (k < 0 || s < 0) {
@@ -165,8 +163,7 @@ void Inspect(const std::array<Version, 2>& versions, const fs::path& app, Counts
     for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
       const std::string name = entry.path().filename().string();
       if (!pelorin::platform::IsTemporaryFileName(name)) continue;
-      ++(name.starts_with("big.txt") ? counts.kaomojiTemporaryFiles
-                                     : counts.settingsTemporaryFiles);
+      ++counts.temporaryFiles[name.starts_with("big.txt") ? 0 : 1];
       fs::remove(entry.path());
     }
   }
@@ -226,9 +223,7 @@ int main(int argc, char** argv) {
     std::cerr << "usage: pelorin-crash-test [--wine] KILLS COLLECTION WRITER [ARGUMENT...]\n";
     return 2;
   }
-  std::ifstream in(argv[2 + wine], std::ios::binary);
-  std::array<Version, 2> versions = MakeVersions(
-      std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+  std::array<Version, 2> versions = MakeVersions(StdFileSystem().ReadFile(argv[2 + wine]).bytes);
   // A SIGKILL leaves the page cache whole, so the disk's own flushing plays
   // no part: the files go to memory when they can, which keeps 1,000 kills
   // well inside a minute. TMPDIR set (to a folder on disk, say) is kept.
@@ -289,12 +284,12 @@ int main(int argc, char** argv) {
             << " writer starts retried, " << counts.killedElsewhere
             << " launchers killed from outside, " << seconds.count() << " s\n"
             << "  versions seen: kaomoji file (" << versions[0].kaomojiBytes.size() << " bytes) "
-            << counts.kaomojiVersion[0] << " and " << counts.kaomojiVersion[1]
+            << counts.versionsSeen[0][0] << " and " << counts.versionsSeen[0][1]
             << " times, settings file (" << versions[0].settingsBytes.size() << " bytes) "
-            << counts.settingsVersion[0] << " and " << counts.settingsVersion[1] << " times\n"
+            << counts.versionsSeen[1][0] << " and " << counts.versionsSeen[1][1] << " times\n"
             << "  kills during a write, by the temporary file left behind (removed): "
-            << counts.kaomojiTemporaryFiles << " of the kaomoji file, "
-            << counts.settingsTemporaryFiles << " of the settings file\n"
+            << counts.temporaryFiles[0] << " of the kaomoji file, " << counts.temporaryFiles[1]
+            << " of the settings file\n"
             << counts.kills - counts.torn << " passed, " << counts.torn + counts.writerFailures
             << " failed\n";
   fs::remove_all(base);
