@@ -191,7 +191,7 @@ std::optional<int> RunAndEnd(const std::vector<char*>& command, long micros, boo
   bool ready = false;
   std::string line;
   char c = 0;
-  while (pid > 0 && !ready && ::read(out[0], &c, 1) == 1) {
+  while (!ready && ::read(out[0], &c, 1) == 1) {  // ends at once when the fork failed
     if (c == '\n') {
       ready = line == "ready" || line == "ready\r";
       line.clear();
@@ -199,19 +199,17 @@ std::optional<int> RunAndEnd(const std::vector<char*>& command, long micros, boo
       line += c;
     }
   }
-  std::optional<int> status;
-  if (pid > 0) {
-    if (ready) std::this_thread::sleep_for(std::chrono::microseconds(micros));
-    if (!ready || !throughInput || ::write(in[1], "kill\n", 5) != 5) ::kill(pid, SIGKILL);
-    int waited = 0;
-    while (::waitpid(pid, &waited, 0) < 0 && errno == EINTR) {
-    }
-    if (ready) status = waited;
+  if (ready) std::this_thread::sleep_for(std::chrono::microseconds(micros));
+  if (pid > 0 && (!ready || !throughInput || ::write(in[1], "kill\n", 5) != 5)) {
+    ::kill(pid, SIGKILL);
+  }
+  int status = 0;
+  while (pid > 0 && ::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
   for (int fd : {out[0], in[1]}) {
     if (fd >= 0) ::close(fd);
   }
-  return status;
+  return ready ? std::optional<int>(status) : std::nullopt;
 }
 
 }  // namespace
