@@ -1,5 +1,5 @@
 // pelorin-crash-launcher.exe WRITER ARGUMENTS...
-// The crash test's killer on Windows (crash_test.cpp, --kill-through-input).
+// The crash test's killer on Windows (crash_test.cpp, --wine).
 // Under Wine a signal sent to the wine process of this launcher would not
 // reach the writer, a Windows process of its own; TerminateProcess does, as
 // it does on Windows. The launcher starts the writer on its own standard
@@ -22,15 +22,8 @@ using pelorin::platform::win32::UniqueHandle;
 // The exit code TerminateProcess gives the writer; the writer's own are 1 and 2.
 constexpr UINT kKilled = 0x4B1D;
 
-// Set on the line "kill" or at the end of the input, which `kill` tells apart
-// (written before the event is set, read after it was seen).
-struct KillLine {
-  UniqueHandle arrived{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
-  bool kill = false;
-};
-
-DWORD WINAPI WaitForKillLine(void* data) {
-  auto& killLine = *static_cast<KillLine*>(data);
+// The kill line's reader: returns 1 on the line "kill", 0 at the input's end.
+DWORD WINAPI WaitForKillLine(void*) {
   std::string line;
   char c = 0;
   DWORD read = 0;
@@ -38,13 +31,11 @@ DWORD WINAPI WaitForKillLine(void* data) {
     if (c != '\n') {
       if (c != '\r') line += c;
     } else if (line == "kill") {
-      killLine.kill = true;
-      break;
+      return 1;
     } else {
       line.clear();
     }
   }
-  ::SetEvent(killLine.arrived.get());
   return 0;
 }
 
@@ -54,12 +45,7 @@ DWORD WINAPI WaitForKillLine(void* data) {
 UniqueHandle StartWriter(int argc, wchar_t** argv, const UniqueHandle& job) {
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-  if (!job || !::SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
-                                         sizeof limits)) {
-    std::fprintf(stderr, "cannot make the writer's job (error %lu)\n", ::GetLastError());
-    return UniqueHandle();
-  }
-  // The crash test's arguments hold no blanks, quotes or trailing backslashes:
+  // The crash test's arguments hold no quotes or trailing backslashes:
   // quotes around each one are enough for CommandLineToArgvW.
   std::wstring commandLine;
   for (int i = 1; i < argc; ++i) commandLine += L"\"" + std::wstring(argv[i]) + L"\" ";
@@ -70,7 +56,10 @@ UniqueHandle StartWriter(int argc, wchar_t** argv, const UniqueHandle& job) {
   startup.hStdOutput = ::GetStdHandle(STD_OUTPUT_HANDLE);
   startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION started{};
-  if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED,
+  if (!job ||
+      !::SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
+                                 sizeof limits) ||
+      !::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED,
                         nullptr, nullptr, &startup, &started)) {
     std::fprintf(stderr, "cannot start the writer (error %lu)\n", ::GetLastError());
     return UniqueHandle();
@@ -78,8 +67,8 @@ UniqueHandle StartWriter(int argc, wchar_t** argv, const UniqueHandle& job) {
   UniqueHandle process(started.hProcess);
   const UniqueHandle thread(started.hThread);
   if (!::AssignProcessToJobObject(job.get(), process.get())) {
-    ::TerminateProcess(process.get(), kKilled);
     std::fprintf(stderr, "cannot tie the writer to the launcher (error %lu)\n", ::GetLastError());
+    ::TerminateProcess(process.get(), kKilled);
     return UniqueHandle();
   }
   ::ResumeThread(thread.get());
@@ -95,17 +84,15 @@ int wmain(int argc, wchar_t** argv) {
   }
   const UniqueHandle job(::CreateJobObjectW(nullptr, nullptr));
   const UniqueHandle writer = StartWriter(argc, argv, job);
-  static KillLine killLine;  // outlives the reader thread, which is never joined
-  if (!writer || !killLine.arrived ||
-      !UniqueHandle(::CreateThread(nullptr, 0, &WaitForKillLine, &killLine, 0, nullptr))) {
-    return 1;
-  }
+  const UniqueHandle reader(
+      writer ? ::CreateThread(nullptr, 0, &WaitForKillLine, nullptr, 0, nullptr) : nullptr);
+  if (!reader) return 1;
   // A writer that ends before the kill line has failed (or never started:
   // its output then closes before "ready", which the crash test sees).
   // TerminateProcess returns before the process is gone: the launcher waits
   // for it, so that the crash test never inspects files the writer could
   // still change.
-  const HANDLE waited[] = {writer.get(), killLine.arrived.get()};
+  const HANDLE waited[] = {writer.get(), reader.get()};
   if (::WaitForMultipleObjects(2, waited, FALSE, INFINITE) != WAIT_OBJECT_0) {
     ::TerminateProcess(writer.get(), kKilled);
     ::WaitForSingleObject(writer.get(), INFINITE);
@@ -116,5 +103,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "the writer ended by itself (exit code %lu)\n", ending);
     return 1;
   }
-  return killLine.kill ? 0 : 1;
+  DWORD killLine = 0;
+  ::GetExitCodeThread(reader.get(), &killLine);
+  return killLine == 1 ? 0 : 1;
 }

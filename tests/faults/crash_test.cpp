@@ -1,5 +1,4 @@
-// pelorin-crash-test [--kills N] [--writer "COMMAND"] [--writer-path-prefix PREFIX]
-//                    [--kill-through-input] COLLECTION
+// pelorin-crash-test [--wine] KILLS COLLECTION WRITER [ARGUMENT...]
 // Kills a process with SIGKILL at random moments while it saves, in a loop,
 // a large kaomoji file and the settings file through Pelorin's own code
 // (pelorin-crash-writer), and checks after every kill that each file holds
@@ -7,13 +6,12 @@
 // version through the program's readers. Temporary files of an unfinished
 // write may be left behind; they are counted and removed, never read.
 //
-// The writer is any command that takes FOLDER VERSIONS, prints "ready" and
-// saves until it is ended: by default pelorin-crash-writer beside this
-// program. The same loop runs the MinGW-built writer under Wine
-// (run-wine-crash.sh): --writer-path-prefix Z: (the writer sees the folders
-// through drive Z), and --kill-through-input, where the command is a
-// launcher that starts the writer, passes its "ready" on, and on the line
-// "kill" ends it with TerminateProcess and exits with status 0.
+// WRITER [ARGUMENT...] is the writer's command: it gets FOLDER VERSIONS
+// added, prints "ready" and saves until it is ended. With --wine
+// (run-wine-crash.sh) the command runs the MinGW-built writer under Wine
+// through pelorin-crash-launcher.exe: the writer sees the folders through
+// drive Z, and the launcher, on the line "kill", ends it with
+// TerminateProcess and exits with status 0.
 // Prints the counts and the closing line "N passed, N failed" (kills).
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,11 +23,9 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
+#include <optional>
 #include <random>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -78,11 +74,6 @@ std::array<Version, 2> MakeVersions(const std::string& collection) {
   return versions;
 }
 
-bool WriteWhole(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  return static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
-}
-
 // Puts version 0 of both files in place, as a collection of 2,000 categories
 // has them (a FILE key each, the window state, the list), the versions where
 // the writer reads them, and notes each version's settings file as the
@@ -92,8 +83,9 @@ bool Prepare(std::array<Version, 2>& versions, const fs::path& app, const fs::pa
   fs::create_directories(app / "data");
   fs::create_directories(folder);
   for (int i = 0; i < 2; ++i) {
-    if (!WriteWhole(folder / ("kaomoji" + std::to_string(i)), versions[i].kaomojiBytes) ||
-        !WriteWhole(folder / ("list" + std::to_string(i)), versions[i].list)) {
+    const std::string n = std::to_string(i);
+    if (!files.WriteFileAtomic((folder / ("kaomoji" + n)).string(), versions[i].kaomojiBytes) ||
+        !files.WriteFileAtomic((folder / ("list" + n)).string(), versions[i].list)) {
       return false;
     }
   }
@@ -136,10 +128,10 @@ struct Counts {
   long writerFailures = 0;
   long startsRetried = 0;    // writers that ended before "ready", started again
   long killedElsewhere = 0;  // launchers SIGKILLed by someone else, files checked
-  std::array<long, 2> kaomojiVersion{};
-  std::array<long, 2> settingsVersion{};
-  long kaomojiTemporaryFiles = 0;   // a kill during the kaomoji file's write
-  long settingsTemporaryFiles = 0;  // a kill during the settings file's write
+  // For the kaomoji file and the settings file: the kills after which it
+  // held version 0 and 1, and those during its write (a temporary file left).
+  std::array<std::array<long, 2>, 2> versionsSeen{};
+  std::array<long, 2> temporaryFiles{};
 };
 
 // Checks both files after a kill, counts their versions, and removes (and
@@ -154,11 +146,11 @@ void Inspect(const std::array<Version, 2>& versions, const fs::path& app, Counts
   for (int i = 0; i < 2; ++i) {
     if (kaomoji == versions[i].kaomojiBytes &&
         pelorin::store::ParseKaomojiFile(kaomoji).entries == versions[i].kaomoji) {
-      ++counts.kaomojiVersion[k = i];
+      ++counts.versionsSeen[0][k = i];
     }
     if (settings == versions[i].settingsBytes &&
         SettingsFile(files, settingsPath).Read("LIST", "LIST").value == versions[i].list) {
-      ++counts.settingsVersion[s = i];
+      ++counts.versionsSeen[1][s = i];
     }
   }
   if (k < 0 || s < 0) {
@@ -171,154 +163,65 @@ void Inspect(const std::array<Version, 2>& versions, const fs::path& app, Counts
     for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
       const std::string name = entry.path().filename().string();
       if (!pelorin::platform::IsTemporaryFileName(name)) continue;
-      ++(name.starts_with("big.txt") ? counts.kaomojiTemporaryFiles
-                                     : counts.settingsTemporaryFiles);
+      ++counts.temporaryFiles[name.starts_with("big.txt") ? 0 : 1];
       fs::remove(entry.path());
     }
   }
 }
 
-// The writer, started with pipes on its standard input and output. It is
-// ended at once by SIGKILL, which it can neither catch nor delay, or, when it
-// is a launcher (--kill-through-input), by the line "kill", on which the
-// launcher ends the real writer itself and exits with status 0.
-class Writer {
- public:
-  explicit Writer(const std::vector<std::string>& argv) {
-    std::vector<char*> args;
-    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
-    args.push_back(nullptr);
-    int out[2] = {-1, -1};
-    int in[2] = {-1, -1};
-    if (::pipe(out) == 0 && ::pipe(in) == 0) pid_ = ::fork();
-    if (pid_ == 0) {
-      ::dup2(out[1], STDOUT_FILENO);
-      ::dup2(in[0], STDIN_FILENO);
-      for (int fd : {out[0], out[1], in[0], in[1]}) ::close(fd);
-      ::execvp(args[0], args.data());
-      ::_exit(127);
-    }
-    for (int fd : {out[1], in[0]}) {
-      if (fd >= 0) ::close(fd);
-    }
-    output_ = out[0];
-    input_ = in[1];
+// Starts the writer with pipes on its standard input and output, waits for
+// its "ready", sleeps `micros`, ends it and waits until it is gone. It is
+// ended by SIGKILL, which it can neither catch nor delay, or, when it is the
+// launcher, by the line "kill". Returns the wait status; nothing when the
+// writer ended before "ready" (or could not start).
+std::optional<int> RunAndEnd(const std::vector<char*>& command, long micros, bool throughInput) {
+  int out[2] = {-1, -1};
+  int in[2] = {-1, -1};
+  const pid_t pid = ::pipe(out) == 0 && ::pipe(in) == 0 ? ::fork() : -1;
+  if (pid == 0) {
+    ::dup2(out[1], STDOUT_FILENO);
+    ::dup2(in[0], STDIN_FILENO);
+    for (int fd : {out[0], out[1], in[0], in[1]}) ::close(fd);
+    ::execvp(command[0], command.data());
+    ::_exit(127);
   }
-  ~Writer() {
-    if (pid_ > 0) EndAfter(0, false);
-    for (int fd : {output_, input_}) {
-      if (fd >= 0) ::close(fd);
-    }
+  for (int fd : {out[1], in[0]}) {
+    if (fd >= 0) ::close(fd);
   }
-  Writer(const Writer&) = delete;
-  Writer& operator=(const Writer&) = delete;
-
-  // Blocks until the writer prints the line "ready"; false when it ended first.
-  bool WaitReady() {
-    std::string line;
-    char c = 0;
-    while (pid_ > 0 && ::read(output_, &c, 1) == 1) {
-      if (c != '\n') {
-        line += c;
-      } else if (line == "ready" || line == "ready\r") {
-        return true;
-      } else {
-        line.clear();
-      }
-    }
-    return false;
-  }
-
-  // Sleeps, then ends the writer and waits for it; returns its wait status.
-  int EndAfter(long micros, bool throughInput) {
-    std::this_thread::sleep_for(std::chrono::microseconds(micros));
-    if (!throughInput || ::write(input_, "kill\n", 5) != 5) ::kill(pid_, SIGKILL);
-    int status = 0;
-    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
-    }
-    pid_ = -1;
-    return status;
-  }
-
- private:
-  pid_t pid_ = -1;
-  int output_ = -1;
-  int input_ = -1;
-};
-
-struct Options {
-  long kills = 1000;
-  std::vector<std::string> writer;
-  std::string prefix;
-  bool throughInput = false;
-  std::string collection;
-};
-
-bool ParseOptions(int argc, char** argv, Options& options) {
-  options.writer = {(fs::path(argv[0]).parent_path() / "pelorin-crash-writer").string()};
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--kills" && i + 1 < argc) {
-      options.kills = std::atol(argv[++i]);
-    } else if (arg == "--writer" && i + 1 < argc) {
-      std::istringstream words(argv[++i]);  // split at blanks: the paths must have none
-      options.writer.assign(std::istream_iterator<std::string>(words), {});
-    } else if (arg == "--writer-path-prefix" && i + 1 < argc) {
-      options.prefix = argv[++i];
-    } else if (arg == "--kill-through-input") {
-      options.throughInput = true;
-    } else if (arg.starts_with("--") || !options.collection.empty()) {
-      return false;
+  bool ready = false;
+  std::string line;
+  char c = 0;
+  while (!ready && ::read(out[0], &c, 1) == 1) {  // ends at once when the fork failed
+    if (c == '\n') {
+      ready = line == "ready" || line == "ready\r";
+      line.clear();
     } else {
-      options.collection = arg;
+      line += c;
     }
   }
-  return !options.collection.empty() && options.kills > 0 && !options.writer.empty();
-}
-
-enum class Outcome { Killed, NotStarted, EndedByItself };
-
-// One kill: start the writer, wait for it, end it at a random moment, check.
-Outcome KillOnce(const Options& options, const std::array<Version, 2>& versions,
-                 const fs::path& base, long moment, Counts& counts) {
-  std::vector<std::string> argv = options.writer;
-  argv.push_back(options.prefix + (base / "app").string());
-  argv.push_back(options.prefix + (base / "versions").string());
-  Writer writer(argv);
-  if (!writer.WaitReady()) {
-    std::cout << "the writer did not start: " << argv[0] << '\n';
-    return Outcome::NotStarted;
+  if (ready) std::this_thread::sleep_for(std::chrono::microseconds(micros));
+  if (pid > 0 && (!ready || !throughInput || ::write(in[1], "kill\n", 5) != 5)) {
+    ::kill(pid, SIGKILL);
   }
-  const int status = writer.EndAfter(moment, options.throughInput);
-  const bool sigkill = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
-  if (options.throughInput && sigkill && ++counts.killedElsewhere <= options.kills / 100) {
-    // Under Wine the launcher is now and then SIGKILLed by someone other than
-    // the test (seen only while other Wine programs ran on the same machine).
-    // Its writer then ends too (it is in the launcher's job), at a moment
-    // nobody chose: the files must be whole all the same.
-    std::cout << "the launcher was killed from outside; the files are checked\n";
-  } else if (options.throughInput ? WIFEXITED(status) && WEXITSTATUS(status) == 0 : sigkill) {
-    ++counts.kills;
-  } else {
-    std::cout << "the writer ended by itself (wait status " << status << ")\n";
-    return Outcome::EndedByItself;
+  int status = 0;
+  while (pid > 0 && ::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
-  Inspect(versions, base / "app", counts);
-  return Outcome::Killed;
+  for (int fd : {out[0], in[1]}) {
+    if (fd >= 0) ::close(fd);
+  }
+  return ready ? std::optional<int>(status) : std::nullopt;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options;
-  if (!ParseOptions(argc, argv, options)) {
-    std::cerr << "usage: pelorin-crash-test [--kills N] [--writer \"COMMAND\"] "
-                 "[--writer-path-prefix PREFIX] [--kill-through-input] COLLECTION\n";
+  const bool wine = argc > 1 && argv[1] == std::string("--wine");
+  const long kills = argc > 3 + wine ? std::atol(argv[1 + wine]) : 0;
+  if (kills <= 0) {
+    std::cerr << "usage: pelorin-crash-test [--wine] KILLS COLLECTION WRITER [ARGUMENT...]\n";
     return 2;
   }
-  std::ifstream in(options.collection, std::ios::binary);
-  std::array<Version, 2> versions = MakeVersions(
-      std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+  std::array<Version, 2> versions = MakeVersions(StdFileSystem().ReadFile(argv[2 + wine]).bytes);
   // A SIGKILL leaves the page cache whole, so the disk's own flushing plays
   // no part: the files go to memory when they can, which keeps 1,000 kills
   // well inside a minute. TMPDIR set (to a folder on disk, say) is kept.
@@ -326,44 +229,65 @@ int main(int argc, char** argv) {
   std::mt19937 random(std::random_device{}());
   const fs::path base = fs::temp_directory_path() / ("pelorin-crash-" + std::to_string(random()));
   if (versions[0].kaomoji.empty() || !Prepare(versions, base / "app", base / "versions")) {
-    std::cerr << "cannot prepare the files from " << options.collection << " in " << base << '\n';
+    std::cerr << "cannot prepare the files from " << argv[2 + wine] << " in " << base << '\n';
     return 2;
   }
+  // The command line, built before any fork: the writer's own, then the two
+  // folders as the writer sees them.
+  std::vector<std::string> words(argv + 3 + wine, argv + argc);
+  for (const char* folder : {"app", "versions"}) {
+    words.push_back((wine ? "Z:" : "") + (base / folder).string());
+  }
+  std::vector<char*> command;
+  for (std::string& word : words) command.push_back(word.data());
+  command.push_back(nullptr);
+
   std::signal(SIGPIPE, SIG_IGN);  // a launcher gone: its "kill" fails, SIGKILL follows
   std::uniform_int_distribution<long> moment(0, 2 * RoundMicros(versions, base / "app"));
   const auto started = std::chrono::steady_clock::now();
   Counts counts;
-  // Under Wine a process fails to start now and then ("failed to map the
-  // shared user data": Debian's wine has no preloader to keep that address
-  // free). A writer that ended before "ready" wrote nothing, so it is started
-  // again, a few times in a row at most, and counted.
-  int failedStarts = 0;
-  while (counts.kills < options.kills) {
-    const Outcome outcome = KillOnce(options, versions, base, moment(random), counts);
-    if (outcome == Outcome::Killed) {
-      failedStarts = 0;
-    } else if (outcome == Outcome::NotStarted && ++failedStarts < 3) {
-      ++counts.startsRetried;
-    } else {
-      ++counts.writerFailures;
-      break;
+  int failedStarts = 0;  // in a row
+  while (counts.kills < kills && counts.writerFailures == 0) {
+    const std::optional<int> status = RunAndEnd(command, moment(random), wine);
+    if (!status) {
+      // Under Wine a process fails to start now and then ("failed to map the
+      // shared user data": Debian's wine has no preloader to keep that
+      // address free). A writer that ended before "ready" wrote nothing, so
+      // it is started again, a few times in a row at most, and counted.
+      std::cout << "the writer did not start: " << words[0] << '\n';
+      ++(++failedStarts < 3 ? counts.startsRetried : counts.writerFailures);
+      continue;
     }
+    failedStarts = 0;
+    const bool sigkill = WIFSIGNALED(*status) && WTERMSIG(*status) == SIGKILL;
+    if (wine && sigkill && ++counts.killedElsewhere <= kills / 100) {
+      // Under Wine the launcher is now and then SIGKILLed by someone other
+      // than the test (seen only while other Wine programs ran on the same
+      // machine). Its writer then ends too (it is in the launcher's job), at
+      // a moment nobody chose: the files must be whole all the same.
+      std::cout << "the launcher was killed from outside; the files are checked\n";
+    } else if (wine ? WIFEXITED(*status) && WEXITSTATUS(*status) == 0 : sigkill) {
+      ++counts.kills;
+    } else {
+      std::cout << "the writer ended by itself (wait status " << *status << ")\n";
+      ++counts.writerFailures;
+      continue;
+    }
+    Inspect(versions, base / "app", counts);
   }
   const auto seconds =
       std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started);
   std::cout << "crash test: " << counts.kills << " kills, " << counts.torn << " torn files, "
             << counts.writerFailures << " writer failures, " << counts.startsRetried
             << " writer starts retried, " << counts.killedElsewhere
-            << " launchers killed from outside, " << seconds.count() << " s\n";
-  auto versionsSeen = [](const char* file, std::size_t bytes, const std::array<long, 2>& seen) {
-    std::cout << "  " << file << " file (" << bytes << " bytes): version 0 " << seen[0]
-              << " times, version 1 " << seen[1] << " times\n";
-  };
-  versionsSeen("kaomoji", versions[0].kaomojiBytes.size(), counts.kaomojiVersion);
-  versionsSeen("settings", versions[0].settingsBytes.size(), counts.settingsVersion);
-  std::cout << "  kills during a write, by the temporary file left behind (removed): "
-            << counts.kaomojiTemporaryFiles << " of the kaomoji file, "
-            << counts.settingsTemporaryFiles << " of the settings file\n"
+            << " launchers killed from outside, " << seconds.count() << " s\n"
+            << "  versions seen: kaomoji file (" << versions[0].kaomojiBytes.size() << " bytes) "
+            << counts.versionsSeen[0][0] << " and " << counts.versionsSeen[0][1]
+            << " times, settings file (" << versions[0].settingsBytes.size() << " bytes) "
+            << counts.versionsSeen[1][0] << " and " << counts.versionsSeen[1][1] << " times\n"
+            << "  kills during a write, by the temporary file left behind (removed): "
+            << counts.temporaryFiles[0] << " of the kaomoji file, " << counts.temporaryFiles[1]
+            << " of the settings file\n"
             << counts.kills - counts.torn << " passed, " << counts.torn + counts.writerFailures
             << " failed\n";
   fs::remove_all(base);

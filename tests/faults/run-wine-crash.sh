@@ -33,7 +33,5 @@ pelorin_make_prefix
 wineserver -p
 
 writer="$(winepath -w "$PELORIN_BUILD/pelorin-crash-writer.exe" 2>/dev/null)"
-# The test splits --writer at blanks: the paths must have none.
-timeout 1800 "$host/tests/faults/pelorin-crash-test" --kills "$kills" \
-  --writer "wine $PELORIN_BUILD/pelorin-crash-launcher.exe $writer" \
-  --writer-path-prefix Z: --kill-through-input "$collection"
+timeout 1800 "$host/tests/faults/pelorin-crash-test" --wine "$kills" "$collection" \
+  wine "$PELORIN_BUILD/pelorin-crash-launcher.exe" "$writer"

@@ -151,16 +151,12 @@ void CheckSettingsFile(std::string_view file, std::string_view section, std::str
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace pelorin::fuzz;
-  const std::string_view text = AsText(data, size);
+  std::string_view file = AsText(data, size);
   std::string_view header[3];
-  std::size_t start = 0;
   for (std::string_view& field : header) {
-    std::size_t end = text.find('\n', start);
-    if (end == text.npos) end = text.size();
-    field = text.substr(start, end - start);
-    start = end < text.size() ? end + 1 : end;
+    field = file.substr(0, file.find('\n'));
+    file.remove_prefix(std::min(field.size() + 1, file.size()));
   }
-  const std::string_view file = text.substr(start);
   CheckProfileDocument(file, header[0], header[1], header[2]);
   CheckSettingsFile(file, header[0], header[1], header[2]);
   return 0;

@@ -34,27 +34,25 @@ bool WithinRounding(float original, float rounded) {
 void CheckWindowState(std::string_view text) {
   const std::optional<WindowStateFields> parsed = store::ParseWindowState(text);
   if (!parsed) return;
-  const std::string first = store::FormatWindowState(*parsed);
-  const std::optional<WindowStateFields> once = store::ParseWindowState(first);
+  const std::optional<WindowStateFields> once =
+      store::ParseWindowState(store::FormatWindowState(*parsed));
   PELORIN_FUZZ_CHECK(once.has_value());
   PELORIN_FUZZ_CHECK(once->selectedCategory == parsed->selectedCategory);
   PELORIN_FUZZ_CHECK(once->menuBarShown == parsed->menuBarShown);
   PELORIN_FUZZ_CHECK(once->alwaysOnTop == parsed->alwaysOnTop);
-  PELORIN_FUZZ_CHECK(WithinRounding(parsed->top, once->top));
-  PELORIN_FUZZ_CHECK(WithinRounding(parsed->left, once->left));
-  PELORIN_FUZZ_CHECK(WithinRounding(parsed->height, once->height));
-  PELORIN_FUZZ_CHECK(WithinRounding(parsed->width, once->width));
-
   // A 7-digit decimal may lie nearer another float than the one it came
   // from (floats hold 6 digits for sure, not 7), so the second write may
   // still differ from the first; from the second on, the text is a fixed point.
   const std::string second = store::FormatWindowState(*once);
   const std::optional<WindowStateFields> twice = store::ParseWindowState(second);
   PELORIN_FUZZ_CHECK(twice.has_value());
-  const std::string third = store::FormatWindowState(*twice);
-  PELORIN_FUZZ_CHECK(third == second);
-  PELORIN_FUZZ_CHECK(WithinRounding(once->top, twice->top));
-  PELORIN_FUZZ_CHECK(WithinRounding(once->width, twice->width));
+  PELORIN_FUZZ_CHECK(store::FormatWindowState(*twice) == second);
+  for (float WindowStateFields::*position :
+       {&WindowStateFields::top, &WindowStateFields::left, &WindowStateFields::height,
+        &WindowStateFields::width}) {
+    PELORIN_FUZZ_CHECK(WithinRounding(*parsed.*position, *once.*position));
+    PELORIN_FUZZ_CHECK(WithinRounding(*once.*position, *twice.*position));
+  }
 }
 
 void CheckCategoryList(std::string_view value) {

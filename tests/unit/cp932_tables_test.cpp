@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <optional>
@@ -21,7 +22,10 @@
 namespace pelorin::platform {
 namespace {
 
+// Windows' five extra bytes and the characters they stand for.
 constexpr char kExtraBytes[] = "\x80\xA0\xFD\xFE\xFF";
+constexpr std::string_view kExtraCharacters[] = {"\xC2\x80", "\xEF\xA3\xB0", "\xEF\xA3\xB1",
+                                                 "\xEF\xA3\xB2", "\xEF\xA3\xB3"};
 
 class ReferenceCodec {
  public:
@@ -35,8 +39,6 @@ class ReferenceCodec {
   ReferenceCodec& operator=(const ReferenceCodec&) = delete;
 
   std::optional<std::string> Decode(const std::string& bytes, bool lossy) {
-    static const char* const kExtraCharacters[] = {"\xC2\x80", "\xEF\xA3\xB0", "\xEF\xA3\xB1",
-                                                   "\xEF\xA3\xB2", "\xEF\xA3\xB3"};
     std::string text;
     for (std::size_t at = 0;;) {
       at = Convert(decoder_, bytes, at, text);
@@ -53,17 +55,13 @@ class ReferenceCodec {
     for (std::size_t at = 0;;) {
       at = Convert(encoder_, utf8, at, bytes);
       if (at == utf8.size()) break;
-      const std::string rest = utf8.substr(at, 3);
-      if (rest.compare(0, 2, "\xC2\x80") == 0) {
-        bytes += '\x80';
-        at += 2;
-      } else if (rest.size() == 3 && rest.compare(0, 2, "\xEF\xA3") == 0 && rest[2] >= '\xB0' &&
-                 rest[2] <= '\xB3') {
-        bytes += kExtraBytes[1 + rest[2] - '\xB0'];
-        at += 3;
-      } else {
-        return std::nullopt;
-      }
+      const auto extra = std::find_if(std::begin(kExtraCharacters), std::end(kExtraCharacters),
+                                      [&](std::string_view character) {
+                                        return utf8.compare(at, character.size(), character) == 0;
+                                      });
+      if (extra == std::end(kExtraCharacters)) return std::nullopt;
+      bytes += kExtraBytes[extra - std::begin(kExtraCharacters)];
+      at += extra->size();
     }
     if (Decode(bytes, false) != utf8) return std::nullopt;
     return bytes;

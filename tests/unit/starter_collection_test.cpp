@@ -217,13 +217,12 @@ TEST(HelpDocument, HelpAndReadmeGiveTheVersionAndTheAddressesOfTheVersionBox) {
 
 TEST(HelpDocument, ReadmeEndsEveryLineWithCrLf) {
   const std::string readme = Contents(kDist + "/README.txt");
+  const std::string lineFeeds = OneLineEnd(readme);
   EXPECT_TRUE(readme.ends_with("\r\n"));
-  std::size_t lineEnds = 0;
-  for (std::size_t at = readme.find("\r\n"); at != readme.npos; at = readme.find("\r\n", at + 2)) {
-    ++lineEnds;
-  }
-  EXPECT_EQ(std::count(readme.begin(), readme.end(), '\r'), lineEnds) << "a bare CR";
-  EXPECT_EQ(std::count(readme.begin(), readme.end(), '\n'), lineEnds) << "a bare LF";
+  EXPECT_EQ(lineFeeds.find('\r'), std::string::npos) << "a bare CR";
+  EXPECT_EQ(std::count(lineFeeds.begin(), lineFeeds.end(), '\n'),
+            static_cast<std::ptrdiff_t>(readme.size() - lineFeeds.size()))
+      << "a bare LF";
 }
 
 }  // namespace
