@@ -178,12 +178,10 @@ LRESULT CALLBACK PasteTargets::EditProc(HWND edit, UINT message, WPARAM wParam, 
 std::optional<std::string> ClipboardText(HWND owner) {
   const ClipboardOpen clipboard(owner);
   HANDLE data = clipboard.open ? ::GetClipboardData(CF_UNICODETEXT) : nullptr;
-  const auto* text = data != nullptr ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
+  const platform::win32::GlobalLockGuard lock(data);
+  const auto* text = static_cast<const wchar_t*>(lock.Data());
   if (text == nullptr) return std::nullopt;
-  const size_t capacity = ::GlobalSize(data) / sizeof(wchar_t);
-  std::string utf8 = Utf8(std::wstring_view(text, wcsnlen(text, capacity)));
-  ::GlobalUnlock(data);
-  return utf8;
+  return Utf8(std::wstring_view(text, wcsnlen(text, ::GlobalSize(data) / sizeof(wchar_t))));
 }
 
 bool SetClipboardText(HWND owner, const std::optional<std::string>& text) {
@@ -192,16 +190,15 @@ bool SetClipboardText(HWND owner, const std::optional<std::string>& text) {
   if (!text) return true;
   const std::wstring wide = Wide(*text);
   const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-  void* locked = memory != nullptr ? ::GlobalLock(memory) : nullptr;
-  if (locked != nullptr) {
-    std::memcpy(locked, wide.c_str(), bytes);
-    ::GlobalUnlock(memory);
-    // The clipboard owns the memory once it takes it.
-    if (::SetClipboardData(CF_UNICODETEXT, memory) != nullptr) return true;
+  platform::win32::UniqueHGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
+  {
+    const platform::win32::GlobalLockGuard lock(memory.get());
+    if (lock.Data() == nullptr) return false;
+    std::memcpy(lock.Data(), wide.c_str(), bytes);
   }
-  if (memory != nullptr) ::GlobalFree(memory);
-  return false;
+  if (::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) return false;
+  (void)memory.release();  // the clipboard owns the memory now
+  return true;
 }
 
 }  // namespace pelorin::wine_scenario
