@@ -26,17 +26,6 @@ constexpr DWORD kBetweenClicksMs = 600;
 constexpr int kKaomojiList = 2;
 constexpr int kCategoryList = 3;
 
-// The text of a list box's entry in another program.
-std::wstring EntryText(HWND list, int index) {
-  const LRESULT length = Ask(list, LB_GETTEXTLEN, static_cast<WPARAM>(index));
-  if (length == LB_ERR) return {};
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const LRESULT copied =
-      Ask(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
-  return text;
-}
-
 // Clicks the category holding `entries`; the handling's span, or nothing.
 std::optional<double> ClickCategory(HWND window, int index, const std::vector<std::string>& entries,
                                     TimingLog& log) {
@@ -50,9 +39,9 @@ std::optional<double> ClickCategory(HWND window, int index, const std::vector<st
   }
   const std::optional<Span> span = log.WaitFor("click", kClickTimeoutMs);
   const LRESULT count = Ask(kaomojiList, LB_GETCOUNT);
-  const bool filled =
-      count == static_cast<LRESULT>(entries.size()) &&
-      EntryText(kaomojiList, static_cast<int>(count) - 1) == platform::win32::Widen(entries.back());
+  const bool filled = count == static_cast<LRESULT>(entries.size()) &&
+                      e2e::ListBoxText(kaomojiList, static_cast<int>(count) - 1) ==
+                          platform::win32::Widen(entries.back());
   if (!span || !filled) {
     std::fprintf(stderr, "category %d: %s, %ld kaomoji listed instead of %zu (or not these)\n",
                  index, span ? "handled" : "no click logged", static_cast<long>(count),

@@ -1,7 +1,5 @@
 #include "tests/e2e/desktop.h"
 
-#include <initializer_list>
-
 namespace pelorin::e2e {
 namespace {
 
@@ -33,16 +31,15 @@ INPUT Key(WORD virtualKey, bool up, wchar_t character = 0) {
   return input;
 }
 
-// The pointer comes to rest first, as a hand's would; then every button
-// event carries its position. Under wine's virtual desktop the X pointer
-// follows a move late and can pull the cursor back to where it was a moment
-// ago; a bare button event would then land there.
-bool Buttons(POINT where, std::initializer_list<DWORD> buttons) {
-  if (!MoveMouse(where)) return false;
-  Pause(100);
-  std::vector<INPUT> inputs;
-  for (DWORD button : buttons) inputs.push_back(Mouse(where, button));
-  return Send(std::move(inputs));
+// A text of another program's of `length` characters, copied by the message
+// (wParam: the entry's index; for WM_GETTEXT, the buffer's size).
+std::wstring CopyText(HWND window, LRESULT length, UINT message, WPARAM wParam) {
+  if (length == LB_ERR) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const LRESULT copied = Ask(window, message, message == WM_GETTEXT ? text.size() : wParam,
+                             reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
+  return text;
 }
 
 }  // namespace
@@ -75,15 +72,20 @@ bool MoveMouse(POINT where) {
       1000);
 }
 
-bool Click(POINT where) { return Buttons(where, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}); }
-
-bool DoubleClick(POINT where) {
-  return Buttons(
-      where, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
-}
-
-bool RightClick(POINT where) {
-  return Buttons(where, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
+// The pointer comes to rest first, as a hand's would; then every button
+// event carries its position. Under wine's virtual desktop the X pointer
+// follows a move late and can pull the cursor back to where it was a moment
+// ago; a bare button event would then land there.
+bool Click(POINT where, Button button) {
+  if (!MoveMouse(where)) return false;
+  Pause(100);
+  const bool right = button == Button::Right;
+  std::vector<INPUT> inputs;
+  for (int i = button == Button::LeftTwice ? 2 : 1; i > 0; --i) {
+    inputs.push_back(Mouse(where, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN));
+    inputs.push_back(Mouse(where, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP));
+  }
+  return Send(std::move(inputs));
 }
 
 bool PressKeys(const std::vector<WORD>& virtualKeys) {
@@ -122,39 +124,22 @@ void RegisterWindowClass(const wchar_t* name, WNDPROC procedure) {
   ::RegisterClassExW(&windowClass);
 }
 
-LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs) {
+std::optional<LRESULT> TryAsk(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
-  if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs,
-                             &result)) {
-    return LB_ERR;
+  // Not SMTO_BLOCK: the window may send to this thread's windows meanwhile.
+  if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) {
+    return std::nullopt;
   }
   return static_cast<LRESULT>(result);
 }
 
-std::vector<std::wstring> ListBoxTexts(HWND box) {
-  std::vector<std::wstring> texts;
-  if (box == nullptr) return texts;
-  const LRESULT count = Ask(box, LB_GETCOUNT);
-  for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT length = Ask(box, LB_GETTEXTLEN, static_cast<WPARAM>(i));
-    if (length == LB_ERR) break;
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied =
-        Ask(box, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
-    texts.push_back(text);
-  }
-  return texts;
+std::wstring ListBoxText(HWND box, int index) {
+  const auto at = static_cast<WPARAM>(index);
+  return CopyText(box, Ask(box, LB_GETTEXTLEN, at), LB_GETTEXT, at);
 }
 
 std::wstring WindowText(HWND window) {
-  const LRESULT length = Ask(window, WM_GETTEXTLENGTH);
-  if (length == LB_ERR) return {};
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const LRESULT copied =
-      Ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
-  return text;
+  return CopyText(window, Ask(window, WM_GETTEXTLENGTH), WM_GETTEXT, 0);
 }
 
 std::wstring ClassName(HWND window) {

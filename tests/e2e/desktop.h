@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD po
 void Pause(DWORD ms);
 
 // Mouse input at screen coordinates.
+enum class Button { Left, LeftTwice, Right };
 bool MoveMouse(POINT where);
-bool Click(POINT where);
-bool DoubleClick(POINT where);
-bool RightClick(POINT where);
+bool Click(POINT where, Button button = Button::Left);
 
 // Keyboard input: the keys go down in this order and up in the other, as a
 // hand presses modifiers first.
@@ -36,12 +36,14 @@ bool TypeText(const std::wstring& text);
 bool Activate(HWND window);
 
 // A message sent with a timeout, as the answer of a hung window must not
-// stall the run; LB_ERR when no answer came.
-LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
-            DWORD timeoutMs = 5000);
-// The entries of another program's list box, each read with a timeout; none
-// when there is no box.
-std::vector<std::wstring> ListBoxTexts(HWND box);
+// stall the run; nullopt (Ask: LB_ERR) when no answer came.
+std::optional<LRESULT> TryAsk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+inline LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  return TryAsk(window, message, wParam, lParam).value_or(LB_ERR);
+}
+// An entry of another program's list box, read with a timeout; empty when
+// there is none.
+std::wstring ListBoxText(HWND box, int index);
 
 inline POINT Center(const RECT& rect) {
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};

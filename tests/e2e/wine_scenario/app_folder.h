@@ -16,8 +16,18 @@ class AppFolder {
   // Makes "<base>/<number>/1/2/3/4/<number> 顔文字 Pelorin" (a space and
   // Japanese in the path, as on many a real desktop); throws
   // std::filesystem::filesystem_error.
-  AppFolder(const std::filesystem::path& base, int number, const std::filesystem::path& exe);
-  ~AppFolder();
+  AppFolder(const std::filesystem::path& base, int number, const std::filesystem::path& exe)
+      : reachable_(base / std::to_wstring(number)),
+        path_(reachable_ / L"1" / L"2" / L"3" / L"4" /
+              (std::to_wstring(number) + L" 顔文字 Pelorin")) {
+    std::filesystem::remove_all(reachable_);
+    std::filesystem::create_directories(path_ / L"data");
+    std::filesystem::copy_file(exe, Exe(), std::filesystem::copy_options::overwrite_existing);
+  }
+  ~AppFolder() {
+    std::error_code error;
+    if (!keep_) std::filesystem::remove_all(reachable_, error);
+  }
   AppFolder(const AppFolder&) = delete;
   AppFolder& operator=(const AppFolder&) = delete;
 

@@ -87,10 +87,9 @@ std::string DialogRecord::Describe() const {
     case DialogKind::Search: {
       std::string described = "search window " + Quoted(caption);
       if (searched.empty()) return described;
-      described += " showing for " + Quoted(searched.back().text) + ":";
-      if (searched.back().results.empty()) described += " nothing";
-      for (const std::string& word : searched.back().results) described += " " + Quoted(word);
-      return described;
+      const std::vector<std::string>& results = searched.back().results;
+      described += " showing for " + Quoted(searched.back().text) + ": ";
+      return described + (results.empty() ? "nothing" : scenario::DescribeEntries(results));
     }
     case DialogKind::CallUpKey:
       return "call-up key dialog " + Quoted(text) + " " + Quoted(caption);

@@ -1,10 +1,9 @@
 #include "tests/e2e/wine_scenario/layout_rules.h"
 
 #include <algorithm>
-#include <memory>
-#include <type_traits>
 #include <utility>
 
+#include "platform/win32/unique.h"
 #include "tests/e2e/desktop.h"
 
 namespace pelorin::wine_scenario {
@@ -34,8 +33,8 @@ int Height(const RECT& rect) { return rect.bottom - rect.top; }
 std::string Text(const char* what, int value) { return what + std::to_string(value); }
 
 // The self-test: a window of the runner's own with two list boxes, laid out
-// as the program lays out its lists, kRows rows high; each case then moves
-// them one way and the rules must notice.
+// as the program lays out its lists, kRows rows high; the rules must notice
+// every change.
 constexpr int kWidth = 300;
 constexpr int kList3Width = 81;
 constexpr int kRows = 5;
@@ -47,26 +46,17 @@ struct Lists {
   int row;
 };
 
-struct Case {
-  const char* name;
-  void (*change)(Lists&);
-};
-
-const Case kBreaking[] = {
+// Each case moves them one way (the first leaves them as they are; both
+// lists start as tall as each other).
+const std::pair<const char*, void (*)(Lists&)> kCases[] = {
+    {"the layout's rules hold for lists laid out as the layout does", nullptr},
     {"List2 away from the left edge breaks the rules", [](Lists& l) { l.two.left = 1; }},
     {"a gap between the lists breaks the rules", [](Lists& l) { l.two.right -= 2; }},
     {"List3 of another width breaks the rules", [](Lists& l) { l.three.right -= 1; }},
     {"lists of two heights break the rules", [](Lists& l) { l.three.bottom -= l.row; }},
-    {"a part of a row breaks the rules",
-     [](Lists& l) {
-       l.two.bottom -= 1;
-       l.three.bottom -= 1;
-     }},
+    {"a part of a row breaks the rules", [](Lists& l) { l.two.bottom = l.three.bottom -= 1; }},
     {"lists a row short of the client area break the rules",
-     [](Lists& l) {
-       l.two.bottom -= l.row;
-       l.three.bottom -= l.row;
-     }},
+     [](Lists& l) { l.two.bottom = l.three.bottom -= l.row; }},
 };
 
 }  // namespace
@@ -121,10 +111,9 @@ std::optional<std::string> LayoutViolation(HWND window, HWND list2Window, HWND l
 
 int RunSelfTest(std::ostream& out) {
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  const std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&::DestroyWindow)> window(
+  const platform::win32::UniqueWindow window(
       ::CreateWindowExW(0, L"STATIC", L"layout check", WS_OVERLAPPEDWINDOW, 40, 40, 400, 300,
-                        nullptr, nullptr, instance, nullptr),
-      &::DestroyWindow);
+                        nullptr, nullptr, instance, nullptr));
   HWND boxes[2] = {};
   for (HWND& box : boxes) {
     box = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
@@ -146,7 +135,7 @@ int RunSelfTest(std::ostream& out) {
   const int left = kWidth - kList3Width;
   const Lists laidOut{{0, 0, left, height}, {left, 0, kWidth, height}, row};
   int failed = 0;
-  auto check = [&](const char* name, void (*change)(Lists&)) {
+  for (const auto& [name, change] : kCases) {
     Lists lists = laidOut;
     if (change != nullptr) change(lists);
     for (const auto& [box, rect] : {std::pair{boxes[0], lists.two}, {boxes[1], lists.three}}) {
@@ -156,9 +145,7 @@ int RunSelfTest(std::ostream& out) {
     const bool right = holds == (change == nullptr);
     failed += right ? 0 : 1;
     out << (right ? "PASS " : "FAIL ") << name << std::endl;
-  };
-  check("the layout's rules hold for lists laid out as the layout does", nullptr);
-  for (const Case& broken : kBreaking) check(broken.name, broken.change);
+  }
   return failed == 0 ? 0 : 1;
 }
 

@@ -35,7 +35,7 @@ struct ClipboardOpen {
 struct PasteTargets::Target {
   PasteTargets* owner = nullptr;
   std::string title;
-  HWND window = nullptr;
+  platform::win32::UniqueWindow window;  // destroyed before the title goes
   HWND edit = nullptr;
   bool swallowChar = false;  // the character of a V already taken as Ctrl+V
 };
@@ -53,17 +53,12 @@ PasteTargets::PasteTargets() {
 }
 
 PasteTargets::~PasteTargets() {
-  Destroy();
+  targets_.clear();
   hooked = nullptr;
 }
 
-void PasteTargets::Destroy() {
-  for (auto& target : targets_) ::DestroyWindow(target->window);
-  targets_.clear();
-}
-
 bool PasteTargets::Replace(const std::vector<std::string>& titles, HWND below, bool keepActive) {
-  Destroy();
+  targets_.clear();
   if (titles.empty()) {
     hook_.reset();
     return true;
@@ -77,14 +72,14 @@ bool PasteTargets::Replace(const std::vector<std::string>& titles, HWND below, b
     target->owner = this;
     target->title = title;
     const int offset = 30 * static_cast<int>(targets_.size() % 8);
-    target->window =
-        ::CreateWindowExW(0, kClass, Wide(title).c_str(), WS_OVERLAPPEDWINDOW, 470 + offset,
-                          330 + offset, 420, 260, nullptr, nullptr, instance, target.get());
-    if (target->window == nullptr) return false;
+    target->window.reset(::CreateWindowExW(0, kClass, Wide(title).c_str(), WS_OVERLAPPEDWINDOW,
+                                           470 + offset, 330 + offset, 420, 260, nullptr, nullptr,
+                                           instance, target.get()));
+    if (!target->window) return false;
     target->edit =
         ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
-                          400, 220, target->window, nullptr, instance, nullptr);
+                          400, 220, target->window.get(), nullptr, instance, nullptr);
     ::SetWindowSubclass(target->edit, &PasteTargets::EditProc, 1,
                         reinterpret_cast<DWORD_PTR>(target.get()));
     targets_.push_back(std::move(target));
@@ -92,7 +87,7 @@ bool PasteTargets::Replace(const std::vector<std::string>& titles, HWND below, b
   // Shown first and given a moment: wine raises a window it shows for the
   // first time a little later, over any order set meanwhile.
   for (auto target = targets_.rbegin(); target != targets_.rend(); ++target) {
-    ::ShowWindow((*target)->window, SW_SHOWNA);
+    ::ShowWindow((*target)->window.get(), SW_SHOWNA);
   }
   e2e::Pause(50);
   // Then stacked one below the other: directly below a window of the
@@ -101,11 +96,12 @@ bool PasteTargets::Replace(const std::vector<std::string>& titles, HWND below, b
       below != nullptr && (::GetWindowLongPtrW(below, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0;
   HWND after = belowNormal ? below : HWND_TOP;
   for (auto& target : targets_) {
-    ::SetWindowPos(target->window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    after = target->window;
+    ::SetWindowPos(target->window.get(), after, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    after = target->window.get();
   }
   if (keepActive) return true;
-  HWND first = targets_.front()->window;
+  HWND first = targets_.front()->window.get();
   ::SetForegroundWindow(first);
   return e2e::WaitUntil([&] { return ::GetForegroundWindow() == first; }, 3000);
 }
@@ -160,7 +156,7 @@ LRESULT CALLBACK PasteTargets::EditProc(HWND edit, UINT message, WPARAM wParam, 
   if (message == WM_CHAR && std::exchange(target.swallowChar, false)) return 0;
   if (message != WM_KEYDOWN || wParam != 'V')
     return ::DefSubclassProc(edit, message, wParam, lParam);
-  const auto press = std::ranges::find(owner.presses_, target.window, &VPress::foreground);
+  const auto press = std::ranges::find(owner.presses_, target.window.get(), &VPress::foreground);
   if (press == owner.presses_.end()) return ::DefSubclassProc(edit, message, wParam, lParam);
   const VPress taken = *press;
   owner.presses_.erase(press);
@@ -169,7 +165,7 @@ LRESULT CALLBACK PasteTargets::EditProc(HWND edit, UINT message, WPARAM wParam, 
   const std::wstring before = e2e::WindowText(edit);
   ::DefSubclassProc(edit, WM_PASTE, 0, 0);
   const std::wstring after = e2e::WindowText(edit);
-  Paste paste{target.title, ClipboardText(target.window), Utf8(after), taken.shift};
+  Paste paste{target.title, ClipboardText(target.window.get()), Utf8(after), taken.shift};
   if (after.starts_with(before)) {
     paste.received = Utf8(std::wstring_view(after).substr(before.size()));
   }
@@ -182,12 +178,10 @@ LRESULT CALLBACK PasteTargets::EditProc(HWND edit, UINT message, WPARAM wParam, 
 std::optional<std::string> ClipboardText(HWND owner) {
   const ClipboardOpen clipboard(owner);
   HANDLE data = clipboard.open ? ::GetClipboardData(CF_UNICODETEXT) : nullptr;
-  const auto* text = data != nullptr ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
+  const platform::win32::GlobalLockGuard lock(data);
+  const auto* text = static_cast<const wchar_t*>(lock.Data());
   if (text == nullptr) return std::nullopt;
-  const size_t capacity = ::GlobalSize(data) / sizeof(wchar_t);
-  std::string utf8 = Utf8(std::wstring_view(text, wcsnlen(text, capacity)));
-  ::GlobalUnlock(data);
-  return utf8;
+  return Utf8(std::wstring_view(text, wcsnlen(text, ::GlobalSize(data) / sizeof(wchar_t))));
 }
 
 bool SetClipboardText(HWND owner, const std::optional<std::string>& text) {
@@ -196,16 +190,15 @@ bool SetClipboardText(HWND owner, const std::optional<std::string>& text) {
   if (!text) return true;
   const std::wstring wide = Wide(*text);
   const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-  void* locked = memory != nullptr ? ::GlobalLock(memory) : nullptr;
-  if (locked != nullptr) {
-    std::memcpy(locked, wide.c_str(), bytes);
-    ::GlobalUnlock(memory);
-    // The clipboard owns the memory once it takes it.
-    if (::SetClipboardData(CF_UNICODETEXT, memory) != nullptr) return true;
+  platform::win32::UniqueHGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
+  {
+    const platform::win32::GlobalLockGuard lock(memory.get());
+    if (lock.Data() == nullptr) return false;
+    std::memcpy(lock.Data(), wide.c_str(), bytes);
   }
-  if (memory != nullptr) ::GlobalFree(memory);
-  return false;
+  if (::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) return false;
+  (void)memory.release();  // the clipboard owns the memory now
+  return true;
 }
 
 }  // namespace pelorin::wine_scenario

@@ -12,9 +12,9 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <type_traits>
 #include <vector>
 
+#include "platform/win32/unique.h"
 #include "tests/scenario/output_expectations.h"
 
 namespace pelorin::wine_scenario {
@@ -59,13 +59,11 @@ class PasteTargets : public scenario::PasteLog {
   static LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR data);
   static LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam);
-  void Destroy();
 
   std::vector<std::unique_ptr<Target>> targets_;
   // The low-level keyboard hook, while there are windows; a hook has no
   // context argument, so it finds this through `hooked`.
-  std::unique_ptr<std::remove_pointer_t<HHOOK>, decltype(&::UnhookWindowsHookEx)> hook_{
-      nullptr, &::UnhookWindowsHookEx};
+  platform::win32::Unique<HHOOK, &::UnhookWindowsHookEx> hook_;
   static inline PasteTargets* hooked = nullptr;
   bool ctrl_ = false;  // held by the injected keys now
   bool shift_ = false;

@@ -22,7 +22,6 @@ Player::~Player() {
     ::PostThreadMessageW(holder->ThreadId(), WM_QUIT, 0, 0);
     holder->WaitForExit(5000);
   }
-  if (otherCopy_ != nullptr) ::CloseHandle(otherCopy_);
   SetClipboardText(environment_.probe.Owner(), std::nullopt);
 }
 
@@ -32,10 +31,7 @@ StepResult Player::Run(const scenario::Command& command) {
     ++environment_.passedOver;
     return Pass();
   }
-  StepResult result = Dispatch(command);
-  // A dialog the scenario did not answer fails the command that opened it.
-  if (!failures_.empty() && !result) result = failures_.front();
-  failures_.clear();
+  const StepResult result = Dispatch(command);
   const bool action = command.kind == K::Start || command.kind == K::Restart ||
                       (command.kind >= K::Click && command.kind <= K::Restore);
   if (result || !action || !Running() || !program_->WindowShown()) return result;
@@ -44,13 +40,6 @@ StepResult Player::Run(const scenario::Command& command) {
   }
   return Pass();
 }
-
-std::optional<int> Player::PendingAnswerLine() const {
-  if (answers_.empty()) return std::nullopt;
-  return answers_.front().line;
-}
-
-HWND Player::Window() const { return program_ != nullptr ? program_->Window() : nullptr; }
 
 std::optional<std::string> Player::LayoutBroken() {
   HWND list3 = program_->ListWindow(ListName::List3);

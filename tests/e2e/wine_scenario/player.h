@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/unique.h"
+#include "tests/e2e/desktop.h"
 #include "tests/e2e/wine_scenario/app_folder.h"
 #include "tests/e2e/wine_scenario/dialogs.h"
 #include "tests/e2e/wine_scenario/paste_targets.h"
@@ -43,8 +45,6 @@ class Player : public scenario::CommandPlayer {
  public:
   Player(Environment& environment, int number);
   ~Player() override;
-  Player(const Player&) = delete;
-  Player& operator=(const Player&) = delete;
 
   StepResult Run(const scenario::Command& command) override;
   // Keeps the application folder for a look at it.
@@ -57,16 +57,19 @@ class Player : public scenario::CommandPlayer {
   const scenario::SavedContentRule& SavedContents() const override { return savedState_; }
   scenario::DialogLog& Dialogs() override { return dialogLog_; }
   scenario::PasteLog& Pastes() override { return targets_; }
-  std::optional<int> PendingAnswerLine() const override;
-  HWND Window() const;
+  std::optional<int> PendingAnswerLine() const override {
+    return answers_.empty() ? std::nullopt : std::optional(answers_.front().line);
+  }
+  HWND Window() const { return program_ != nullptr ? program_->Window() : nullptr; }
   // The layout's rules on the program's window; nullopt when they hold.
   std::optional<std::string> LayoutBroken();
 
   // player_dialogs.cpp: waiting, and the dialogs met meanwhile
   // Waits until the program waits for input with no dialog open, answering
   // every dialog that opens meanwhile; a failure when a dialog could not be
-  // answered or the program never came to rest.
-  StepResult Settle(DWORD timeoutMs = 15000);
+  // answered (it fails the command that opened it) or the program never came
+  // to rest.
+  StepResult Settle();
   StepResult HandleDialog(HWND dialog);
   StepResult AnswerDialog(HWND dialog, DialogRecord& shown);
   // What the user does to give the answer; nullopt when done, else why not.
@@ -92,7 +95,10 @@ class Player : public scenario::CommandPlayer {
   StepResult Restart() override;
   StepResult ExpectEnded() override;
   StepResult ExpectRunning() override;
-  StepResult QueueAnswer(const Answer& answer) override;
+  StepResult QueueAnswer(const Answer& answer) override {
+    answers_.push_back(answer);
+    return Pass();
+  }
 
   // player_actions.cpp
   StepResult Click(ListName list, int index, bool twice) override;
@@ -100,17 +106,17 @@ class Player : public scenario::CommandPlayer {
   StepResult RightClick(ListName list) override;
   StepResult Focus(ListName list) override;
   StepResult Activate(const std::string& title) override;
-  StepResult Resize(double width, double height) override;
-  StepResult Move(double left, double top) override;
+  StepResult Resize(double width, double height) override { return Drag(width, height, true); }
+  StepResult Move(double left, double top) override { return Drag(left, top, false); }
   StepResult ChangeState(platform::WindowState state) override;
   StepResult PrepareAction();
   StepResult PrepareListAction(ListName list);
   // Mouse presses on the program's window, kept apart from the one before.
-  enum class Press { Click, DoubleClick, RightClick };
-  bool PressAt(Press press, POINT wanted, const RECT& bounds);
+  bool PressAt(e2e::Button button, POINT wanted, const RECT& bounds);
   void ParkPointer();
   // As PrepareListAction, then the keyboard focus into the list.
   StepResult MoveFocus(ListName list);
+  StepResult PressChord(int code, int mask);
   // The window's outer rectangle changed as a drag changes it.
   StepResult Drag(double first, double second, bool resize);
 
@@ -161,9 +167,7 @@ class Player : public scenario::CommandPlayer {
   // At the DPI of the program's window, or the system's when it has none.
   SavedStateRule savedState_{
       [this] { return program_ != nullptr ? program_->Dpi() : ::GetDpiForSystem(); }};
-  // Failures found while the program ran on (an unexpected dialog).
-  std::vector<std::string> failures_;
-  HANDLE otherCopy_ = nullptr;  // the named mutex of a copy already running
+  platform::win32::UniqueHandle otherCopy_;  // the named mutex of a copy already running
   // A call-up key dialog that refused a key and waits for the next answer.
   HWND openCallUpKeyDialog_ = nullptr;
   DialogRecord openCallUpKeyRecord_;
@@ -177,7 +181,7 @@ class Player : public scenario::CommandPlayer {
   struct LastPress {
     POINT point{};
     DWORD tick = 0;
-    Press press = Press::Click;
+    e2e::Button button = e2e::Button::Left;
   } lastPress_;
 };
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "tests/e2e/desktop.h"
 #include "tests/e2e/wine_scenario/player.h"
 
 namespace pelorin::wine_scenario {
@@ -51,7 +50,7 @@ StepResult Player::PrepareListAction(ListName list) {
 
 StepResult Player::Click(ListName list, int index, bool twice) {
   if (StepResult failure = PrepareListAction(list)) return failure;
-  const int count = static_cast<int>(program_->Texts(list).size());
+  const auto count = static_cast<int>(Ask(program_->ListWindow(list), LB_GETCOUNT));
   if (index < 0 || index >= count) {
     return CannotDo(NameOf(list) + " has no entry " + std::to_string(index) + " (it has " +
                     std::to_string(count) + ")");
@@ -65,7 +64,7 @@ StepResult Player::Click(ListName list, int index, bool twice) {
       VisibleCenter(item, ClientOnScreen(program_->ListWindow(list)));
   if (!where)
     return CannotDo(NameOf(list) + "'s entry " + std::to_string(index) + " is not on the screen");
-  if (!PressAt(twice ? Press::DoubleClick : Press::Click, *where, item)) {
+  if (!PressAt(twice ? e2e::Button::LeftTwice : e2e::Button::Left, *where, item)) {
     return CannotDo("the mouse input was not taken");
   }
   StepResult settled = Settle();
@@ -90,16 +89,17 @@ StepResult Player::RightClick(ListName list) {
   const RECT client = ClientOnScreen(program_->ListWindow(list));
   const std::optional<POINT> where = VisibleCenter(client, client);
   if (!where) return CannotDo(NameOf(list) + " is not on the screen");
-  if (!PressAt(Press::RightClick, *where, client)) return CannotDo("the mouse input was not taken");
+  if (!PressAt(e2e::Button::Right, *where, client))
+    return CannotDo("the mouse input was not taken");
   return Settle();
 }
 
 // A press near the last one of the same button and soon after it would make a
 // double click of the two, which the scenario did not ask for: the press
 // moves a little within its target, or waits when there is no room.
-bool Player::PressAt(Press press, POINT wanted, const RECT& bounds) {
-  const bool left = press != Press::RightClick;
-  const bool lastLeft = lastPress_.press != Press::RightClick;
+bool Player::PressAt(e2e::Button button, POINT wanted, const RECT& bounds) {
+  const bool left = button != e2e::Button::Right;
+  const bool lastLeft = lastPress_.button != e2e::Button::Right;
   const DWORD since = ::GetTickCount() - lastPress_.tick;
   const DWORD pairing = ::GetDoubleClickTime() + kPairingMarginMs;
   const int cx = ::GetSystemMetrics(SM_CXDOUBLECLK);
@@ -119,10 +119,8 @@ bool Player::PressAt(Press press, POINT wanted, const RECT& bounds) {
       e2e::Pause(pairing - since);
     }
   }
-  const bool sent = press == Press::Click         ? e2e::Click(where)
-                    : press == Press::DoubleClick ? e2e::DoubleClick(where)
-                                                  : e2e::RightClick(where);
-  lastPress_ = {where, ::GetTickCount(), press};
+  const bool sent = e2e::Click(where, button);
+  lastPress_ = {where, ::GetTickCount(), button};
   return sent;
 }
 
@@ -149,9 +147,13 @@ StepResult Player::MoveFocus(ListName list) {
   return Pass();
 }
 
-// The modifiers of the mask go down first and up last, as a hand presses them.
 StepResult Player::PressKey(ListName list, int code, int mask) {
   if (StepResult failure = MoveFocus(list)) return failure;
+  return PressChord(code, mask);
+}
+
+// The modifiers of the mask go down first and up last, as a hand presses them.
+StepResult Player::PressChord(int code, int mask) {
   std::vector<WORD> keys;
   const std::pair<int, WORD> modifiers[] = {{1, VK_SHIFT}, {2, VK_CONTROL}, {4, VK_MENU}};
   for (const auto& [bit, key] : modifiers) {
@@ -174,10 +176,6 @@ StepResult Player::Activate(const std::string& title) {
   if (!e2e::Activate(*found)) return Expected("the window " + Quoted(title) + " active", "it not");
   return Running() ? Settle() : Pass();
 }
-
-StepResult Player::Resize(double width, double height) { return Drag(width, height, true); }
-
-StepResult Player::Move(double left, double top) { return Drag(left, top, false); }
 
 // What a drag does: the window's outer rectangle changes, and the program's
 // window procedure sees the move or the size as from the frame.

@@ -9,7 +9,6 @@
 #include <algorithm>
 
 #include "platform/win32/dialog_controls.h"
-#include "tests/e2e/desktop.h"
 #include "tests/e2e/wine_scenario/player.h"
 
 namespace pelorin::wine_scenario {
@@ -18,6 +17,7 @@ namespace {
 
 namespace controls = platform::win32::controls;
 
+constexpr DWORD kSettleTimeoutMs = 15000;
 constexpr DWORD kStepTimeoutMs = 3000;
 constexpr DWORD kDialogCloseTimeoutMs = 5000;
 
@@ -88,7 +88,7 @@ bool EnterCallUpKey(HWND dialog, const platform::KeyCombination& key) {
 
 }  // namespace
 
-StepResult Player::Settle(DWORD timeoutMs) {
+StepResult Player::Settle() {
   const DWORD start = ::GetTickCount();
   StepResult failure;
   while (Running()) {
@@ -108,11 +108,8 @@ StepResult Player::Settle(DWORD timeoutMs) {
             DescribeDesktop());
       break;
     }
-    if (::GetTickCount() - start > timeoutMs) {
-      if (!failure) {
-        failure =
-            "the program did not come to rest within " + std::to_string(timeoutMs / 1000) + " s";
-      }
+    if (::GetTickCount() - start > kSettleTimeoutMs) {
+      if (!failure) failure = "the program did not come to rest within 15 s";
       return failure;
     }
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT);
@@ -138,12 +135,12 @@ StepResult Player::HandleDialog(HWND dialog) {
     Trace("shown: " + shown->Describe());
   }
   StepResult failure = AnswerDialog(dialog, *shown);
+  if (failure) CloseUnanswered(dialog, shown->kind);
   // A call-up key dialog that refuses the key says so in a message box of its own.
   auto answered = [&] {
-    if (Gone(dialog)) return true;
-    if (shown->kind != DialogKind::CallUpKey) return false;
-    const std::vector<HWND> open = program_->Dialogs();
-    return std::ranges::any_of(open, [&](HWND other) { return other != dialog; });
+    return Gone(dialog) ||
+           (shown->kind == DialogKind::CallUpKey &&
+            std::ranges::any_of(program_->Dialogs(), [&](HWND other) { return other != dialog; }));
   };
   const bool closed = e2e::WaitUntil(answered, kDialogCloseTimeoutMs);
   if (!closed && !failure) failure = "the " + shown->Describe() + " did not close when answered";
@@ -167,20 +164,15 @@ void Player::CloseUnanswered(HWND dialog, DialogKind kind) {
 // it is closed as cancelled and the command fails, as in the simulation.
 StepResult Player::AnswerDialog(HWND dialog, DialogRecord& shown) {
   if (answers_.empty() || !scenario::Fits(answers_.front(), shown.kind)) {
-    std::string why = "unexpected dialog: " + shown.Describe();
-    if (!answers_.empty()) {
-      why += " (the next answer is " + scenario::Describe(answers_.front()) + ")";
-    }
-    CloseUnanswered(dialog, shown.kind);
-    return why;
+    return "unexpected dialog: " + shown.Describe() +
+           (answers_.empty()
+                ? ""
+                : " (the next answer is " + scenario::Describe(answers_.front()) + ")");
   }
   const Answer answer = answers_.front();
   answers_.pop_front();
-  if (std::optional<std::string> why = GiveAnswer(dialog, shown, answer)) {
-    CloseUnanswered(dialog, shown.kind);
-    return scenario::Describe(answer) + ": " + *why;
-  }
-  return Pass();
+  const StepResult why = GiveAnswer(dialog, shown, answer);
+  return why ? scenario::Describe(answer) + ": " + *why : Pass();
 }
 
 std::optional<std::string> Player::GiveAnswer(HWND dialog, DialogRecord& shown,

@@ -4,7 +4,6 @@
 // them in the program), what the shell was asked to open.
 #include <fstream>
 
-#include "tests/e2e/desktop.h"
 #include "tests/e2e/wine_scenario/player.h"
 #include "tests/scenario/output_expectations.h"
 
@@ -14,16 +13,11 @@ std::optional<bool> Player::MenuMark(app::MenuItem item, bool visibility, std::s
   const std::optional<LRESULT> answer = environment_.probe.Ask(
       Window(), visibility ? probe::Question::MenuVisible : probe::Question::MenuChecked,
       static_cast<unsigned>(item));
-  if (!answer) {
-    why = "no answer from the probe";
-    return std::nullopt;
-  }
-  if (*answer == probe::kUnknown) {
-    why = visibility ? "an item whose visibility a menu does not show"
+  if (answer && *answer != probe::kUnknown) return *answer == 1;
+  why = !answer      ? "no answer from the probe"
+        : visibility ? "an item whose visibility a menu does not show"
                      : "no check mark to see: the item is not in its menu";
-    return std::nullopt;
-  }
-  return *answer == 1;
+  return std::nullopt;
 }
 
 bool Player::Topmost() { return (::GetWindowLongPtrW(Window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
@@ -35,13 +29,11 @@ platform::WindowState Player::State() {
 }
 
 std::optional<std::string> Player::ToolTip(std::string& why) {
-  const std::optional<std::wstring> tip =
-      environment_.probe.AskText(Window(), probe::Question::ToolTip);
-  if (!tip) {
-    why = "no answer from the probe";
-    return std::nullopt;
+  if (const auto tip = environment_.probe.AskText(Window(), probe::Question::ToolTip)) {
+    return Utf8(*tip);
   }
-  return Utf8(*tip);
+  why = "no answer from the probe";
+  return std::nullopt;
 }
 
 std::string Player::ActiveTitle() {

@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "app/key_names.h"
-#include "tests/e2e/desktop.h"
 #include "tests/e2e/wine_scenario/player.h"
 
 namespace pelorin::wine_scenario {
@@ -30,13 +29,8 @@ StepResult Player::PressCallUpKey(const scenario::Command&) {
   }
   const platform::KeyCombination pressed = key.value_or(kDefaultKey);
   Trace("pressing " + app::FormatKeyName(pressed));
-  std::vector<WORD> keys;
-  if (pressed.ctrl) keys.push_back(VK_CONTROL);
-  if (pressed.alt) keys.push_back(VK_MENU);
-  if (pressed.shift) keys.push_back(VK_SHIFT);
-  keys.push_back(static_cast<WORD>(pressed.keyCode));
-  e2e::PressKeys(keys);
-  return Settle();
+  return PressChord(pressed.keyCode,
+                    (pressed.shift ? 1 : 0) | (pressed.ctrl ? 2 : 0) | (pressed.alt ? 4 : 0));
 }
 
 std::optional<std::string> Player::MenuCaption(app::MenuItem item, std::string& why) {

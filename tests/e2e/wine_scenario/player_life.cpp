@@ -1,6 +1,5 @@
 // The program's life (start, close, restart) and the answers queued for its
 // dialogs.
-#include "tests/e2e/desktop.h"
 #include "tests/e2e/wine_scenario/player.h"
 #include "tests/scenario/window_expectations.h"
 
@@ -75,7 +74,7 @@ StepResult Player::Close() {
   }
   if (box && ::WindowFromPoint(*box) == window) {
     const RECT around{box->x, box->y, box->x + 1, box->y + 1};
-    PressAt(Press::Click, *box, around);
+    PressAt(e2e::Button::Left, *box, around);
   } else {
     // What the close box does, for a window whose box cannot be clicked.
     ::PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -97,11 +96,6 @@ StepResult Player::ExpectEnded() {
 
 StepResult Player::ExpectRunning() {
   return scenario::CheckRunning(started_, Running(), Running() && program_->WindowShown());
-}
-
-StepResult Player::QueueAnswer(const Answer& answer) {
-  answers_.push_back(answer);
-  return Pass();
 }
 
 }  // namespace pelorin::wine_scenario

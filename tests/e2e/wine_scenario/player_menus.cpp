@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "app/menu_table.h"
-#include "tests/e2e/desktop.h"
 #include "tests/e2e/wine_scenario/player.h"
 
 namespace pelorin::wine_scenario {
@@ -81,7 +80,7 @@ StepResult Player::OpenBarMenu(int top, HWND* popup) {
   const RECT rect = probe::UnpackRect(*packed);
   // A click the pointer's late arrival lost is given once more.
   for (int attempt = 0; attempt < 2; ++attempt) {
-    PressAt(Press::Click, e2e::Center(rect), rect);
+    PressAt(e2e::Button::Left, e2e::Center(rect), rect);
     *popup = WaitForMenu(top);
     if (*popup != nullptr) return Pass();
     if (program_->InMenuMode()) (void)LeaveMenus();
@@ -93,8 +92,7 @@ HWND Player::WaitForMenu(int menu) {
   HWND found = nullptr;
   e2e::WaitUntil(
       [&] {
-        for (HWND window : program_->Dialogs()) {
-          if (e2e::ClassName(window) != L"#32768") continue;
+        for (HWND window : program_->Dialogs(/*menusOnly=*/true)) {
           const std::optional<PopupView> view = environment_.probe.DescribePopup(Window(), window);
           if (view && view->menu == menu) found = window;
         }
@@ -125,11 +123,7 @@ bool Player::HighlightMenuItem(HWND popup, int item) {
 }
 
 bool Player::MenuOpen() const {
-  if (!Running()) return false;
-  for (HWND window : program_->Dialogs()) {
-    if (e2e::ClassName(window) == L"#32768") return true;
-  }
-  return program_->InMenuMode();
+  return Running() && (!program_->Dialogs(/*menusOnly=*/true).empty() || program_->InMenuMode());
 }
 
 // Escape closes the open menus one by one, then leaves the menu bar.

@@ -7,17 +7,16 @@ namespace pelorin::wine_scenario {
 
 // Another copy runs as far as the program can tell: its mutex exists.
 StepResult Player::MarkOtherCopyRunning() {
-  if (otherCopy_ != nullptr) return Pass();
-  otherCopy_ = ::CreateMutexW(nullptr, FALSE, L"Local\\Pelorin.Form1.SingleInstance");
-  if (otherCopy_ == nullptr) return Expected("the other copy's mutex made", "it could not be");
-  return Pass();
+  if (!otherCopy_) {
+    otherCopy_.reset(::CreateMutexW(nullptr, FALSE, L"Local\\Pelorin.Form1.SingleInstance"));
+  }
+  return otherCopy_ ? Pass() : Expected("the other copy's mutex made", "it could not be");
 }
 
 StepResult Player::SetClipboard(const std::string& text) {
-  if (!SetClipboardText(environment_.probe.Owner(), text)) {
-    return Expected("the clipboard set", "it could not be opened");
-  }
-  return Pass();
+  return SetClipboardText(environment_.probe.Owner(), text)
+             ? Pass()
+             : Expected("the clipboard set", "it could not be opened");
 }
 
 StepResult Player::SetWindows(const std::vector<std::string>& titles) {
@@ -37,15 +36,14 @@ StepResult Player::HoldKey(const platform::KeyCombination& key, const scenario::
   static int made = 0;
   const std::wstring event = L"Local\\Pelorin.HeldKey." + std::to_wstring(::GetCurrentProcessId()) +
                              L"." + std::to_wstring(++made);
-  const std::unique_ptr<void, decltype(&::CloseHandle)> held(
-      ::CreateEventW(nullptr, TRUE, FALSE, event.c_str()), &::CloseHandle);
+  const platform::win32::UniqueHandle held(::CreateEventW(nullptr, TRUE, FALSE, event.c_str()));
   std::wstring runner(MAX_PATH * 4, L'\0');
   runner.resize(::GetModuleFileNameW(nullptr, runner.data(), static_cast<DWORD>(runner.size())));
   const UINT modifiers =
       (key.ctrl ? MOD_CONTROL : 0) | (key.alt ? MOD_ALT : 0) | (key.shift ? MOD_SHIFT : 0);
   auto holder = std::make_unique<Program>();
   std::string why;
-  if (held == nullptr ||
+  if (!held ||
       !holder->Launch(
           (std::filesystem::path(runner).parent_path() / L"pelorin-hotkey-holder.exe").wstring(),
           environment_.workFolder.wstring(), &why,

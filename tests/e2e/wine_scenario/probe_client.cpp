@@ -9,7 +9,6 @@ namespace pelorin::wine_scenario {
 namespace {
 
 constexpr wchar_t kClass[] = L"PelorinScenarioProbeClient";
-constexpr DWORD kAnswerTimeoutMs = 5000;
 
 // A menu caption's "&&" is one "&"; a single "&" marks a mnemonic.
 std::string ShownCaption(const std::wstring& caption) {
@@ -43,25 +42,15 @@ int PopupView::Highlighted() const {
 ProbeClient::ProbeClient() : message_(::RegisterWindowMessageW(probe::kMessageName)) {
   e2e::RegisterWindowClass(kClass, &ProbeClient::WindowProc);
   // Message-only: never among the desktop's windows that a paste looks at.
-  window_ = ::CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              ::GetModuleHandleW(nullptr), this);
-}
-
-ProbeClient::~ProbeClient() {
-  if (window_ != nullptr) ::DestroyWindow(window_);
+  window_.reset(::CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  ::GetModuleHandleW(nullptr), this));
 }
 
 std::optional<LRESULT> ProbeClient::Ask(HWND program, probe::Question question,
                                         unsigned long long argument) const {
   if (program == nullptr || !Ready()) return std::nullopt;
-  DWORD_PTR result = 0;
-  // Not SMTO_BLOCK: the program may send to this thread's windows meanwhile.
-  if (!::SendMessageTimeoutW(program, message_, probe::Ask(question, argument),
-                             reinterpret_cast<LPARAM>(window_), SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
-                             &result)) {
-    return std::nullopt;
-  }
-  return static_cast<LRESULT>(result);
+  return e2e::TryAsk(program, message_, probe::Ask(question, argument),
+                     reinterpret_cast<LPARAM>(window_.get()));
 }
 
 std::optional<std::wstring> ProbeClient::AskText(HWND program, probe::Question question,
@@ -73,9 +62,8 @@ std::optional<std::wstring> ProbeClient::AskText(HWND program, probe::Question q
 }
 
 std::optional<PopupView> ProbeClient::DescribePopup(HWND program, HWND popupWindow) {
-  const auto argument = static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(popupWindow));
   const std::optional<std::wstring> text =
-      AskText(program, probe::Question::DescribePopup, argument);
+      AskText(program, probe::Question::DescribePopup, reinterpret_cast<UINT_PTR>(popupWindow));
   if (!text) return std::nullopt;
   const std::vector<std::wstring> records = Split(*text, probe::kRecordSeparator);
   PopupView view;
@@ -102,9 +90,8 @@ std::optional<std::string> ProbeClient::MenuCaption(HWND program, int item) {
 }
 
 std::optional<std::vector<std::string>> ProbeClient::SearchRows(HWND program, HWND searchWindow) {
-  const auto argument = static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(searchWindow));
   const std::optional<std::wstring> text =
-      AskText(program, probe::Question::SearchResults, argument);
+      AskText(program, probe::Question::SearchResults, reinterpret_cast<UINT_PTR>(searchWindow));
   if (!text) return std::nullopt;
   std::vector<std::string> rows;
   for (const std::wstring& record : Split(*text, probe::kRecordSeparator)) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/win32/probe/probe_protocol.h"
+#include "platform/win32/unique.h"
 
 namespace pelorin::wine_scenario {
 
@@ -36,14 +37,13 @@ struct PopupView {
 class ProbeClient {
  public:
   ProbeClient();
-  ~ProbeClient();
   ProbeClient(const ProbeClient&) = delete;
   ProbeClient& operator=(const ProbeClient&) = delete;
 
-  bool Ready() const { return window_ != nullptr && message_ != 0; }
+  bool Ready() const { return window_ && message_ != 0; }
   // The runner's own hidden window, also the owner of what it puts on the
   // clipboard (a clipboard opened without a window cannot be set).
-  HWND Owner() const { return window_; }
+  HWND Owner() const { return window_.get(); }
 
   // The answer of the program's main window; nullopt when it gave none (no
   // window, hung, or no probe: then the answer is 0 and not kHelloAnswer).
@@ -61,7 +61,7 @@ class ProbeClient {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  HWND window_ = nullptr;
+  platform::win32::UniqueWindow window_;
   UINT message_ = 0;
   std::optional<std::wstring> text_;
 };

@@ -58,12 +58,12 @@ UINT Program::Dpi() {
   return dpi != 0 ? dpi : ::GetDpiForSystem();
 }
 
-std::vector<HWND> Program::Dialogs() const {
+std::vector<HWND> Program::Dialogs(bool menusOnly) const {
   std::vector<HWND> dialogs;
   if (process_.hProcess == nullptr) return dialogs;
   for (HWND window : e2e::TopLevelWindowsOf(process_.dwProcessId)) {
     const std::wstring name = e2e::ClassName(window);
-    if (name == L"#32770" || name == L"#32768") dialogs.push_back(window);
+    if (name == L"#32768" || (name == L"#32770" && !menusOnly)) dialogs.push_back(window);
   }
   return dialogs;
 }
@@ -85,10 +85,10 @@ HWND Program::ListWindow(scenario::ListName list) {
 }
 
 std::vector<std::string> Program::Texts(scenario::ListName list) {
+  HWND box = ListWindow(list);
   std::vector<std::string> texts;
-  for (const std::wstring& text : e2e::ListBoxTexts(ListWindow(list))) {
-    texts.push_back(Utf8(text));
-  }
+  const LRESULT count = box != nullptr ? Ask(box, LB_GETCOUNT) : 0;
+  for (int i = 0; i < count; ++i) texts.push_back(Utf8(e2e::ListBoxText(box, i)));
   return texts;
 }
 

@@ -41,8 +41,8 @@ class Program {
   UINT Dpi();
 
   // The program's visible message boxes, input boxes (#32770) and popup menu
-  // windows (#32768), top of the stacking order first.
-  std::vector<HWND> Dialogs() const;
+  // windows (#32768; only these when menusOnly), top of the stacking order first.
+  std::vector<HWND> Dialogs(bool menusOnly = false) const;
   // The keyboard focus of the program's thread (nullptr: none), and whether
   // the thread is in a menu's loop.
   HWND Focus() const;

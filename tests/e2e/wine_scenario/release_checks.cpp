@@ -32,12 +32,6 @@ void WriteBytes(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string ReadBytes(const fs::path& path) {
-  std::ostringstream bytes;
-  bytes << std::ifstream(path, std::ios::binary).rdbuf();
-  return bytes.str();
-}
-
 // Started from another folder than its own; shown and in front.
 Problem Start(Program& program, const AppFolder& folder) {
   std::string why;
@@ -140,7 +134,7 @@ Problem CheckPasteIntoNotepad(Program& pelorin) {
   }
   RECT entry{};
   if (!e2e::Activate(window) || !pelorin.ItemRect(scenario::ListName::List2, 1, &entry) ||
-      !e2e::DoubleClick(e2e::Center(entry))) {
+      !e2e::Click(e2e::Center(entry), e2e::Button::LeftTwice)) {
     return "notepad could not be activated and the entry double-clicked";
   }
   if (!e2e::WaitUntil([&] { return Utf8(e2e::WindowText(edit)) == kPasted; }, kStepTimeoutMs)) {
@@ -169,28 +163,18 @@ Problem CheckSettingsReadByWindows(const AppFolder& folder) {
 
 // The prefix's DPI for the programs started from now on; the one it had
 // comes back when this goes.
-class SystemDpi {
- public:
-  SystemDpi() {
-    DWORD size = sizeof(saved_);
-    hadValue_ = ::RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", RRF_RT_REG_DWORD,
-                               nullptr, &saved_, &size) == ERROR_SUCCESS;
-  }
-  ~SystemDpi() {
-    if (!hadValue_ || !Set(saved_))
-      ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels");
-  }
-  SystemDpi(const SystemDpi&) = delete;
-  SystemDpi& operator=(const SystemDpi&) = delete;
-
+struct SystemDpi {
   static bool Set(DWORD dpi) {
     return ::RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &dpi,
                              sizeof(dpi)) == ERROR_SUCCESS;
   }
-
- private:
-  DWORD saved_ = 96;
-  bool hadValue_ = false;
+  ~SystemDpi() {
+    if (!had || !Set(saved)) ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels");
+  }
+  DWORD saved = 96;
+  DWORD size = sizeof(saved);
+  const bool had = ::RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", RRF_RT_REG_DWORD,
+                                  nullptr, &saved, &size) == ERROR_SUCCESS;
 };
 
 // A laptop docked at 100 % and used alone at 200 % starts the program at 96
@@ -202,7 +186,7 @@ Problem CheckStateAcrossDpi(const fs::path& base, const fs::path& exe) {
   const fs::path settings = folder.Path() / L"設定.ini";
   WriteBytes(settings, "[LIST]\r\nLIST=A,\r\n[DATA]\r\n" + std::string(kTallState) + "\r\n");
   const SystemDpi restore;
-  std::string seen;
+  std::ostringstream seen;
   for (const DWORD dpi : {192u, 96u, 192u, 96u}) {
     if (!SystemDpi::Set(dpi)) return "LogPixels cannot be set";
     Program pelorin;
@@ -214,19 +198,18 @@ Problem CheckStateAcrossDpi(const fs::path& base, const fs::path& exe) {
     const LONG height = rect.bottom - rect.top;
     const auto wanted = static_cast<LONG>(3000 * dpi / 1440);
     if (Problem problem = Close(pelorin)) return problem;
-    const std::string saved = ReadBytes(settings);
+    std::ostringstream file;
+    file << std::ifstream(settings, std::ios::binary).rdbuf();
+    const std::string saved = file.str();
     const size_t at = saved.find("STATE=");
     const std::string state =
         at == std::string::npos ? "(none)" : saved.substr(at, saved.find('\r', at) - at);
-    // Appended piece by piece: GCC 12 in Release takes "..." + std::string
-    // for an overlapping copy (-Wrestrict).
-    seen.append(" ").append(std::to_string(dpi)).append(" dpi, ").append(std::to_string(height));
-    seen.append(" px high: ").append(state);
+    seen << ' ' << dpi << " dpi, " << height << " px high: " << state;
     // The rows may take up to one row less than asked, a fifth at most.
     if (height > wanted || height < wanted * 4 / 5) {
-      return "wine did not start it at " + std::to_string(dpi) + " dpi:" + seen;
+      return "wine did not start it at " + std::to_string(dpi) + " dpi:" + seen.str();
     }
-    if (state != kTallState) return "the saved state changed:" + seen;
+    if (state != kTallState) return "the saved state changed:" + seen.str();
   }
   return std::nullopt;
 }

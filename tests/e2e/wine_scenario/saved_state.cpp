@@ -45,24 +45,16 @@ bool SameSavedState(std::string_view expected, std::string_view actual, unsigned
 }
 
 bool SavedStateRule::SameFile(std::string_view expected, std::string_view actual) const {
-  const std::vector<std::string_view> want = Split(expected, '\n');
-  const std::vector<std::string_view> have = Split(actual, '\n');
-  if (want.size() != have.size()) return false;
-  for (size_t i = 0; i < want.size(); ++i) {
-    const std::string_view a = want[i];
-    const std::string_view b = have[i];
-    if (a == b) continue;
-    if (!a.starts_with(kStateKey) || !b.starts_with(kStateKey) ||
-        a.ends_with('\r') != b.ends_with('\r')) {
-      return false;
-    }
-    const size_t end = a.ends_with('\r') ? 1 : 0;
-    if (!SameSavedState(a.substr(kStateKey.size(), a.size() - kStateKey.size() - end),
-                        b.substr(kStateKey.size(), b.size() - kStateKey.size() - end), dpi_())) {
-      return false;
-    }
-  }
-  return true;
+  auto state = [](std::string_view line) {
+    return line.substr(kStateKey.size(),
+                       line.size() - kStateKey.size() - (line.ends_with('\r') ? 1 : 0));
+  };
+  return std::ranges::equal(
+      Split(expected, '\n'), Split(actual, '\n'), [&](std::string_view a, std::string_view b) {
+        return a == b || (a.starts_with(kStateKey) && b.starts_with(kStateKey) &&
+                          a.ends_with('\r') == b.ends_with('\r') &&
+                          SameSavedState(state(a), state(b), dpi_()));
+      });
 }
 
 bool SavedStateRule::SameSetting(std::string_view section, std::string_view key,

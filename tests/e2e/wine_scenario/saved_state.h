@@ -15,8 +15,7 @@
 
 namespace pelorin::wine_scenario {
 
-// True when both are seven comma-separated fields that agree in all but the
-// height and the width, or when they are the same text.
+// Seven comma-separated fields each, or the same text.
 bool SameSavedState(std::string_view expected, std::string_view actual, unsigned dpi);
 
 // The rule for the shared file checks (expect file, bytes, ini) at the DPI

@@ -13,14 +13,11 @@
 
 namespace pelorin::wine_scenario {
 
-using scenario::DescribeBytes;
-using scenario::DescribeEntries;
 using scenario::Expected;
 using scenario::FormatNumber;
 using scenario::Pass;
 using scenario::Quoted;
 using scenario::StepResult;
-using scenario::YesNo;
 
 // UTF-8 and UTF-16 through the program's own pair.
 inline std::wstring Wide(std::string_view utf8) { return platform::win32::Widen(utf8); }
