@@ -115,7 +115,7 @@ TEST(KeyNames, AreReadLenientlyAndWrittenInOneForm) {
   EXPECT_EQ(written("shift+alt+f5"), "Alt+Shift+F5");
   EXPECT_EQ(written(" Ctrl+pageup "), "Ctrl+PageUp");
   for (const char* text : {"", "なし", "K", "Shift+K", "Ctrl+", "+K", "Ctrl+Ctrl+K", "Ctrl+Alt",
-                           "Ctrl+K+Alt", "Win+K", "Ctrl+F0", "Ctrl+F25", "Ctrl+F01", "Ctrl+Enter",
+                           "Ctrl+K+Alt", "Win+K", "Ctrl+F0", "Ctrl+F25", "Ctrl+F01", "Ctrl+F1:", "Ctrl+Enter",
                            "Ctrl+KK", "Ctrl++", "Ctrl+Ｋ", "Ctrl+Alt+Del"}) {
     EXPECT_FALSE(app::ParseKeyName(text)) << text;
   }
